@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace teskaro {
+
+// Byte-level access to a knowledge file, shared by the programs and the
+// outside commands so that they never lose each other's work:
+// - every append and every rewrite holds an exclusive lock on the file, and
+//   after taking it makes sure the name still leads to the file it locked
+//   (a rewrite may have renamed a new file over it), else starts again;
+// - a rewrite writes a new file beside the old one, flushes it and renames it
+//   over the old one while it holds the lock;
+// - a read holds a shared lock, so it never sees half of an append;
+// - an append is flushed to disk before it reports success.
+// Reasons are in Spanish: they end up in the transcript.
+
+struct FileReadOutcome
+{
+    enum class Status {
+        Read,
+        Missing,
+        Failed
+    };
+    Status status = Status::Failed;
+    QByteArray bytes;
+    QString reason;
+};
+
+struct FileWriteOutcome
+{
+    bool ok = false;
+    bool refused = false; // the admission test said no; nothing was written
+    QString reason;
+};
+
+FileReadOutcome readKnowledgeFile(const QString &fileName);
+
+// Appends the bytes as one piece; creates the file when it is missing. A
+// file whose last line lacks its line end gets one first, so the new
+// records start on a line of their own. When given, admit sees the file's
+// present contents while the lock is held and may refuse the append. On
+// failure the file is left as it was.
+FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray &bytes,
+                                       const std::function<bool(const QByteArray &)> &admit = {});
+
+// Replaces the contents of an existing file with transform(old contents).
+FileWriteOutcome
+rewriteKnowledgeFile(const QString &fileName,
+                     const std::function<QByteArray(const QByteArray &)> &transform);
+
+} // namespace teskaro

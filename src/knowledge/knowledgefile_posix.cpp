@@ -1,0 +1,295 @@
+#include "knowledgefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace teskaro {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// How long an operation waits for another program to release the file.
+constexpr auto lockPatience = 10s;
+constexpr auto lockPoll = 5ms;
+
+QString reasonFor(int error)
+{
+    switch (error) {
+    case ENOENT:
+        return u"no existe"_s;
+    case EACCES:
+    case EPERM:
+        return u"permiso denegado"_s;
+    case EISDIR:
+        return u"es una carpeta"_s;
+    case ENOSPC:
+    case EDQUOT:
+        return u"no queda espacio en el disco"_s;
+    case EROFS:
+        return u"el sistema de archivos es de solo lectura"_s;
+    case EFBIG:
+        return u"el archivo ha alcanzado el tamaño máximo permitido"_s;
+    case ENAMETOOLONG:
+        return u"el nombre es demasiado largo"_s;
+    case ENOTDIR:
+        return u"una parte de la ruta no es una carpeta"_s;
+    case ELOOP:
+        return u"hay demasiados enlaces simbólicos en la ruta"_s;
+    case ENXIO:
+        return u"no es un archivo normal"_s;
+    case EWOULDBLOCK:
+        return u"otro programa lo mantiene bloqueado"_s;
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+// A file descriptor that closes itself.
+class Descriptor
+{
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    {}
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    Descriptor(Descriptor &&other) noexcept
+        : m_fd(std::exchange(other.m_fd, -1))
+    {}
+    Descriptor &operator=(Descriptor &&other) noexcept
+    {
+        reset(std::exchange(other.m_fd, -1));
+        return *this;
+    }
+    ~Descriptor() { reset(); }
+
+    int get() const { return m_fd; }
+    bool isOpen() const { return m_fd >= 0; }
+    void reset(int fd = -1)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+
+private:
+    int m_fd = -1;
+};
+
+int waitForLock(int fd, int operation)
+{
+    const auto deadline = std::chrono::steady_clock::now() + lockPatience;
+    while (::flock(fd, operation | LOCK_NB) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline)
+            return errno;
+        std::this_thread::sleep_for(lockPoll);
+    }
+    return 0;
+}
+
+// Opens the file and locks it, making sure that once the lock is held the
+// name still leads to the locked file: a rewrite renames a new file over the
+// old one, and work done on the old one would be lost.
+int openLocked(const QByteArray &path, int flags, int lockOperation, Descriptor &out)
+{
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        // Non-blocking open: a FIFO under the file's name must not hang us.
+        Descriptor fd(::open(path.constData(), flags | O_CLOEXEC | O_NONBLOCK, 0666));
+        if (!fd.isOpen())
+            return errno;
+        struct stat opened
+        {};
+        if (::fstat(fd.get(), &opened) != 0)
+            return errno;
+        if (S_ISDIR(opened.st_mode))
+            return EISDIR;
+        if (!S_ISREG(opened.st_mode))
+            return ENXIO;
+        if (const int error = waitForLock(fd.get(), lockOperation))
+            return error;
+        struct stat named
+        {};
+        if (::fstat(fd.get(), &opened) == 0 && opened.st_nlink > 0 &&
+            ::stat(path.constData(), &named) == 0 && named.st_dev == opened.st_dev &&
+            named.st_ino == opened.st_ino) {
+            const int fileFlags = ::fcntl(fd.get(), F_GETFL);
+            ::fcntl(fd.get(), F_SETFL, fileFlags & ~O_NONBLOCK);
+            out = std::move(fd);
+            return 0;
+        }
+        if ((flags & O_CREAT) == 0 && ::stat(path.constData(), &named) != 0)
+            return errno;
+    }
+    return EWOULDBLOCK;
+}
+
+int readAll(int fd, QByteArray &bytes)
+{
+    struct stat info
+    {};
+    if (::fstat(fd, &info) != 0)
+        return errno;
+    bytes.clear();
+    bytes.reserve(qsizetype(info.st_size) + 1);
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            return 0;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        bytes.append(buffer, n);
+    }
+}
+
+int writeAll(int fd, const char *data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        data += n;
+        size -= n;
+    }
+    return 0;
+}
+
+void syncFolderOf(const QByteArray &path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(path)).absolutePath());
+    Descriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.isOpen())
+        ::fsync(dir.get());
+}
+
+} // namespace
+
+FileReadOutcome readKnowledgeFile(const QString &fileName)
+{
+    FileReadOutcome outcome;
+    Descriptor fd;
+    if (const int error = openLocked(QFile::encodeName(fileName), O_RDONLY, LOCK_SH, fd)) {
+        outcome.status =
+            error == ENOENT ? FileReadOutcome::Status::Missing : FileReadOutcome::Status::Failed;
+        outcome.reason = reasonFor(error);
+        return outcome;
+    }
+    if (const int error = readAll(fd.get(), outcome.bytes)) {
+        outcome.reason = reasonFor(error);
+        outcome.bytes.clear();
+        return outcome;
+    }
+    outcome.status = FileReadOutcome::Status::Read;
+    return outcome;
+}
+
+FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray &bytes,
+                                       const std::function<bool(const QByteArray &)> &admit)
+{
+    const QByteArray path = QFile::encodeName(fileName);
+    Descriptor fd;
+    int error = openLocked(path, O_RDWR | O_APPEND | O_CREAT, LOCK_EX, fd);
+    const bool canRead = error == 0;
+    if (error == EACCES)
+        error = openLocked(path, O_WRONLY | O_APPEND | O_CREAT, LOCK_EX, fd);
+    if (error)
+        return {false, false, reasonFor(error)};
+
+    struct stat info
+    {};
+    if (::fstat(fd.get(), &info) != 0)
+        return {false, false, reasonFor(errno)};
+    const off_t sizeBefore = info.st_size;
+
+    if (admit) {
+        QByteArray present;
+        if (canRead && readAll(fd.get(), present) != 0)
+            present.clear();
+        if (!admit(present))
+            return {false, true, {}};
+    }
+
+    QByteArray piece = bytes;
+    char last = '\n';
+    if (canRead && sizeBefore > 0 && ::pread(fd.get(), &last, 1, sizeBefore - 1) == 1 &&
+        last != '\n' && last != '\r') {
+        piece.prepend("\r\n");
+    }
+
+    error = writeAll(fd.get(), piece.constData(), piece.size());
+    if (!error && ::fdatasync(fd.get()) != 0)
+        error = errno;
+    if (error) {
+        // Never leave half a record behind: cut the file back to where it was.
+        if (::ftruncate(fd.get(), sizeBefore) == 0)
+            ::fdatasync(fd.get());
+        return {false, false, reasonFor(error)};
+    }
+    if (sizeBefore == 0)
+        syncFolderOf(path);
+    return {true, false, {}};
+}
+
+FileWriteOutcome
+rewriteKnowledgeFile(const QString &fileName,
+                     const std::function<QByteArray(const QByteArray &)> &transform)
+{
+    // Rewrite the file a symbolic link leads to, not the link itself.
+    const QFileInfo info(fileName);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : fileName;
+    if (target.isEmpty())
+        return {false, false, reasonFor(ENOENT)};
+    const QByteArray path = QFile::encodeName(target);
+
+    Descriptor fd;
+    if (const int error = openLocked(path, O_RDONLY, LOCK_EX, fd))
+        return {false, false, reasonFor(error)};
+    QByteArray old;
+    if (const int error = readAll(fd.get(), old))
+        return {false, false, reasonFor(error)};
+    const QByteArray renewed = transform(old);
+
+    const QFileInfo targetInfo(target);
+    QByteArray temporary =
+        QFile::encodeName(targetInfo.absolutePath() + u"/."_s + targetInfo.fileName()) + ".XXXXXX";
+    Descriptor out(::mkstemp(temporary.data()));
+    if (!out.isOpen())
+        return {false, false, reasonFor(errno)};
+    struct stat oldInfo
+    {};
+    if (::fstat(fd.get(), &oldInfo) == 0)
+        ::fchmod(out.get(), oldInfo.st_mode & 07777);
+    int error = writeAll(out.get(), renewed.constData(), renewed.size());
+    if (!error && ::fsync(out.get()) != 0)
+        error = errno;
+    if (!error && ::rename(temporary.constData(), path.constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(temporary.constData());
+        return {false, false, reasonFor(error)};
+    }
+    syncFolderOf(path);
+    return {true, false, {}};
+}
+
+} // namespace teskaro

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "knowledgetable.h"
+
+#include <QString>
+
+namespace teskaro {
+
+struct LoadOutcome
+{
+    enum class Status {
+        Loaded,     // every record of the file is in the table
+        Missing,    // no such file: nothing was read
+        Unreadable, // the file could not be opened or read: nothing was read
+        Overflow,   // the table is full and the file holds more records
+        Incomplete, // the file ends after the first field of a record
+    };
+    Status status = Status::Loaded;
+    QString reason; // why an unreadable file could not be read
+};
+
+// Reads the records of the file into the table, from row recordCount on,
+// adding one to recordCount per record. Whatever the outcome, the rows read
+// before a problem stay in the table.
+LoadOutcome loadKnowledgeTable(const QString &fileName, KnowledgeTable &table);
+
+} // namespace teskaro

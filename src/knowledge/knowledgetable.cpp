@@ -1,0 +1,10 @@
+#include "knowledgetable.h"
+
+namespace teskaro {
+
+QString countCaption(int count)
+{
+    return u' ' + QString::number(count);
+}
+
+} // namespace teskaro

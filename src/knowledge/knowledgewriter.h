@@ -1,0 +1,32 @@
+#pragma once
+
+#include "knowledgetable.h"
+#include "record.h"
+
+#include <QList>
+#include <QString>
+
+namespace teskaro {
+
+struct AppendOutcome
+{
+    enum class Status {
+        Appended, // on disk
+        Full,     // the file would hold more records than a table can load
+        Failed,   // not written; reason says why
+    };
+    Status status = Status::Failed;
+    QString reason;
+};
+
+// Appends the records to the knowledge file in one piece, each field written
+// exactly as given, and returns once they are on disk. Refuses when the file
+// would then hold more than `capacity` records, because such a file can no
+// longer be loaded whole.
+AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord> &records,
+                            int capacity = KnowledgeTable::capacity);
+
+// The number of whole records in the text, counting no further than limit.
+int countRecords(QStringView text, int limit);
+
+} // namespace teskaro

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace teskaro {
+
+// One line of a knowledge file: the topic that questions are matched against,
+// and what the file says about it.
+struct KnowledgeRecord
+{
+    QString topic;
+    QString statement;
+
+    friend bool operator==(const KnowledgeRecord &, const KnowledgeRecord &) = default;
+};
+
+} // namespace teskaro

@@ -1,0 +1,53 @@
+#include "processlauncher.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace teskaro {
+
+namespace {
+
+bool isRunnable(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    return info.isFile() && info.isExecutable();
+}
+
+} // namespace
+
+QString DetachedProcessLauncher::locate(const QString &program, const QString &ownFolder,
+                                        const QString &workingFolder, const QString &path)
+{
+    if (program.contains(u'/'))
+        return isRunnable(program) ? program : QString();
+    QStringList folders{ownFolder, workingFolder};
+    folders += path.split(u':', Qt::SkipEmptyParts);
+    for (const QString &folder : std::as_const(folders)) {
+        if (folder.isEmpty())
+            continue;
+        const QString candidate = QDir(folder).filePath(program);
+        if (isRunnable(candidate))
+            return QDir(folder).absoluteFilePath(program);
+    }
+    return {};
+}
+
+bool DetachedProcessLauncher::start(const QString &program, const QStringList &arguments)
+{
+    const QString found = locate(program, QCoreApplication::applicationDirPath(),
+                                 QDir::currentPath(), qEnvironmentVariable("PATH"));
+    if (found.isEmpty())
+        return false;
+    QProcess process;
+    process.setProgram(found);
+    process.setArguments(arguments);
+    process.setWorkingDirectory(QDir::currentPath());
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    return process.startDetached();
+}
+
+} // namespace teskaro

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "filesystem.h"
+#include "messageboxes.h"
+#include "processlauncher.h"
+#include "programexit.h"
+
+namespace teskaro {
+
+// The operating-system services the dialogue engine uses, gathered so that a
+// front end or a test hands them over in one piece.
+struct Platform
+{
+    FileSystem &files;
+    ProcessLauncher &processes;
+    MessageBoxes &messages;
+    ProgramExit &exit;
+};
+
+} // namespace teskaro

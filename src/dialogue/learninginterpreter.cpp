@@ -1,0 +1,118 @@
+#include "learninginterpreter.h"
+
+#include "knowledge/windows1252.h"
+#include "textrules.h"
+
+#include <array>
+
+namespace teskaro {
+
+namespace {
+
+constexpr std::array<const char16_t *, 3> consultCommands = {u"HABLEMOS", u"CONVERSACION",
+                                                             u"OUTPUT"};
+constexpr std::array<const char16_t *, 7> learningExitWords = {
+    u"FIN", u"ADIOS", u"SALIR", u"EXIT", u"QUIT", u"END", u"THEN END"};
+constexpr std::array<const char16_t *, 12> questionMarkers = {
+    u" SABES ",     u" SABES COMO ",  u" COMO ES ",    u" CUAL ES ",
+    u" COMO SON ",  u" QUIEN ES ",    u" CUALES SON ", u" QUIENES SON ",
+    u" QUE SABES ", u" QUE CONOCES ", u" ACERCA DE ",  u" HABLAME "};
+constexpr std::array<const char16_t *, 4> copulaWords = {u" ESTA ", u" ESTAN ", u" ES ", u" SON "};
+
+struct PronounPair
+{
+    const char16_t *first;
+    const char16_t *second;
+};
+constexpr std::array<PronounPair, 3> pronounPairs = {
+    {{u" TU ", u" MI "}, {u" TUS ", u" MIS "}, {u" TE ", u" ME "}}};
+
+template <std::size_t N>
+bool isOneOf(QStringView text, const std::array<const char16_t *, N> &words)
+{
+    for (const char16_t *word : words) {
+        if (text == QStringView(word))
+            return true;
+    }
+    return false;
+}
+
+// A statement is stored as typed but for two things the file cannot carry:
+// a double quote would end its field early, and a character outside the
+// code page would come back as another one.
+QString storable(QStringView sentence)
+{
+    QString text = fitToWindows1252(sentence);
+    text.replace(u'"', u'\'');
+    return text;
+}
+
+} // namespace
+
+void invertLearningPronouns(QString &phrase)
+{
+    for (const PronounPair &pair : pronounPairs) {
+        qsizetype pronounPos = position(phrase, pair.first);
+        if (pronounPos != 0) {
+            overwriteAt(phrase, pronounPos, pair.second);
+        } else {
+            pronounPos = position(phrase, pair.second);
+            if (pronounPos != 0)
+                overwriteAt(phrase, pronounPos, pair.first);
+        }
+    }
+}
+
+LearningReading readLearningInput(const QString &inputLine, bool invertPronouns)
+{
+    LearningReading reading;
+    if (isOneOf(trimmedBlanks(inputLine), consultCommands)) {
+        reading.kind = LearningReading::Kind::ConsultCommand;
+        return reading;
+    }
+    if (inputLine.isEmpty()) {
+        reading.kind = LearningReading::Kind::Empty;
+        return reading;
+    }
+
+    QString sentence = trimmedBlanks(upperCase(inputLine));
+    if (isOneOf(sentence, learningExitWords)) {
+        reading.kind = LearningReading::Kind::Exit;
+        return reading;
+    }
+    sentence = u' ' + sentence + u' ';
+    for (const char16_t *marker : questionMarkers) {
+        if (sentence.contains(QStringView(marker))) {
+            reading.kind = LearningReading::Kind::Question;
+            return reading;
+        }
+    }
+    if (sentence.contains(u'?')) {
+        reading.kind = LearningReading::Kind::QuestionMark;
+        return reading;
+    }
+
+    sentence = storable(sentence);
+    qsizetype copulaPos = 0;
+    for (const char16_t *copula : copulaWords) {
+        copulaPos = position(sentence, copula);
+        if (copulaPos != 0)
+            break;
+    }
+    if (copulaPos == 0) {
+        reading.kind = LearningReading::Kind::NotUnderstood;
+        return reading;
+    }
+
+    const qsizetype length = sentence.size();
+    reading.kind = LearningReading::Kind::Statement;
+    reading.subjectPhrase = u' ' + sentence.left(copulaPos - 1) + u' ';
+    reading.verbPhrase = u' ' + sentence.right(length - copulaPos) + u' ';
+    if (invertPronouns) {
+        invertLearningPronouns(reading.verbPhrase);
+        invertLearningPronouns(reading.subjectPhrase);
+    }
+    return reading;
+}
+
+} // namespace teskaro

@@ -1,0 +1,108 @@
+#include "dialogueengine.h"
+
+#include "knowledge/knowledgeloader.h"
+#include "queryinterpreter.h"
+#include "textrules.h"
+
+namespace teskaro {
+
+using namespace Qt::StringLiterals;
+
+void DialogueEngine::conversacion_Click()
+{
+    if (m_ended)
+        return;
+    m_view.setModeIcon(DialogueMode::Consultation);
+    m_view.setInputTip(u" Realice su consulta al sistema siguiendo la sintaxis establecida para "
+                       u"el modo CONSULTA "_s);
+    m_view.setIndicatorVisible(Indicator::Image2, false);
+    m_view.setIndicatorVisible(Indicator::Image3, true);
+
+    const QString input = m_view.inputLine();
+    const QueryReading reading = readQuery(input, m_state.invertPronouns);
+    using Kind = QueryReading::Kind;
+    if (reading.kind == Kind::LearningCommand) {
+        Option1_Click();
+        return;
+    }
+
+    reloadForQuestion();
+    if (!input.isEmpty())
+        echo(input);
+
+    switch (reading.kind) {
+    case Kind::LearningCommand:
+    case Kind::Empty:
+        break;
+    case Kind::Exit:
+        endProgram(0);
+        return;
+    case Kind::NotUnderstood:
+        m_state.replyText = m_state.phrases.notUnderstoodPhrases[pickPhrase()];
+        putOutReply();
+        break;
+    case Kind::Question:
+        answerQuestion(reading);
+        break;
+    }
+    tidyUp();
+}
+
+// The file is the master copy: every question reads it again. A missing file
+// is an empty knowledge base (the first learned statement creates it); any
+// other trouble is reported and the question is answered from what could be
+// read.
+void DialogueEngine::reloadForQuestion()
+{
+    KnowledgeTable &table = m_state.table;
+    table.recordCount = 0;
+    const LoadOutcome outcome = loadKnowledgeTable(m_state.activeFileName, table);
+    switch (outcome.status) {
+    case LoadOutcome::Status::Loaded:
+    case LoadOutcome::Status::Missing:
+        break;
+    case LoadOutcome::Status::Unreadable:
+        append(u"$ No es posible leer la base de conocimientos "_s + m_state.activeFileName +
+               u": "_s + outcome.reason + u"\r\n"_s);
+        break;
+    case LoadOutcome::Status::Overflow:
+        append(u"$ La base de conocimientos "_s + m_state.activeFileName + u" tiene más de "_s +
+               QString::number(KnowledgeTable::capacity) + u" registros: solo se han leído los "_s +
+               QString::number(KnowledgeTable::capacity) + u" primeros\r\n"_s);
+        break;
+    case LoadOutcome::Status::Incomplete:
+        append(u"$ El último registro de "_s + m_state.activeFileName +
+               u" está incompleto y no se ha tenido en cuenta\r\n"_s);
+        break;
+    }
+    setCountLabel(countCaption(table.recordCount));
+}
+
+void DialogueEngine::answerQuestion(const QueryReading &reading)
+{
+    const KnowledgeTable &table = m_state.table;
+    int answerCount = 0;
+    for (int recordIndex = 0; recordIndex < table.recordCount; ++recordIndex) {
+        const QString &topic = table.topicColumn[recordIndex];
+        if (!topicHoldsSubject(topic, reading.querySubject))
+            continue;
+        m_state.replyText = m_state.phrases.recallPhrases[pickPhrase()] + trimmedBlanks(topic) +
+                            u' ' + trimmedBlanks(table.statementColumn[recordIndex]) + u' ';
+        putOutReply();
+        ++answerCount;
+    }
+    if (answerCount == 0) {
+        m_state.replyText =
+            m_state.phrases.ignorancePhrases[pickPhrase()] + subjectAsAsked(reading) + u' ';
+        putOutReply();
+    }
+}
+
+void DialogueEngine::putOutReply()
+{
+    append(m_state.replyText + u"\r\n"_s);
+    m_speech.beforeAnswer();
+    speakIfOn(m_state.replyText);
+}
+
+} // namespace teskaro

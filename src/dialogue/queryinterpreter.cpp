@@ -1,0 +1,137 @@
+#include "queryinterpreter.h"
+
+#include "textrules.h"
+
+#include <array>
+
+namespace teskaro {
+
+namespace {
+
+constexpr std::array<const char16_t *, 2> learningCommands = {u"INPUT", u"APRENDIZAJE"};
+constexpr std::array<const char16_t *, 10> exitWords = {u"FIN",    u"ADIOS", u"SALIR",    u"EXIT",
+                                                        u"QUIT",   u"END",   u"THEN END", u"ME VOY",
+                                                        u"QUITAR", u"CERRAR"};
+
+// Articles and prepositions come before the interrogative phrases, so a
+// question is cut at the first of them it holds.
+constexpr std::array<const char16_t *, 20> questionForms = {
+    u" SOBRE ",    u" DE LOS ",      u" DE LAS ",     u" DEL ",         u" LOS ",
+    u" LAS ",      u" DE ",          u" EL ",         u" LA ",          u" QUIEN ES ",
+    u" CUAL ES ",  u" COMO ES ",     u" QUE ES ",     u" QUIENES SON ", u" CUALES SON ",
+    u" COMO SON ", u" DONDE ESTAN ", u" DONDE ESTA ", u" CONOCES A ",   u" CONOCES "};
+constexpr const char16_t *formWithoutLeadingBlank = u" SOBRE ";
+
+// The first article has no leading blank, so it is found at the very start
+// of a subject cut after " SOBRE ".
+constexpr std::array<const char16_t *, 4> pluralArticles = {u"LOS ", u" LAS ", u" UNAS ",
+                                                            u" UNOS "};
+
+struct PronounPair
+{
+    const char16_t *first;
+    const char16_t *second;
+};
+constexpr std::array<PronounPair, 2> pronounPairs = {{{u" TU ", u" MI "}, {u" TE ", u" ME "}}};
+
+template <std::size_t N>
+bool isOneOf(QStringView text, const std::array<const char16_t *, N> &words)
+{
+    for (const char16_t *word : words) {
+        if (text == QStringView(word))
+            return true;
+    }
+    return false;
+}
+
+void invertQueryPronouns(QString &subject)
+{
+    for (const PronounPair &pair : pronounPairs) {
+        qsizetype pronounPos = position(subject, pair.first);
+        if (pronounPos != 0) {
+            overwriteAt(subject, pronounPos, pair.second);
+        } else {
+            pronounPos = position(subject, pair.second);
+            if (pronounPos != 0)
+                overwriteAt(subject, pronounPos, pair.first);
+        }
+    }
+}
+
+} // namespace
+
+QueryReading readQuery(const QString &inputLine, bool invertPronouns)
+{
+    QueryReading reading;
+    if (isOneOf(trimmedBlanks(inputLine), learningCommands)) {
+        reading.kind = QueryReading::Kind::LearningCommand;
+        return reading;
+    }
+    if (inputLine.isEmpty()) {
+        reading.kind = QueryReading::Kind::Empty;
+        return reading;
+    }
+    if (isOneOf(inputLine, exitWords)) {
+        reading.kind = QueryReading::Kind::Exit;
+        return reading;
+    }
+
+    const QString questionText = u' ' + trimmedBlanks(upperCase(inputLine));
+    QStringView form;
+    for (const char16_t *keyword : questionForms) {
+        reading.formPos = position(questionText, keyword);
+        if (reading.formPos != 0) {
+            form = keyword;
+            break;
+        }
+    }
+    if (reading.formPos == 0) {
+        reading.kind = QueryReading::Kind::NotUnderstood;
+        return reading;
+    }
+
+    // The piece after the form starts at the form's final blank.
+    const qsizetype length = questionText.size();
+    const qsizetype pieceLength = length - (reading.formPos + form.size() - 2);
+    reading.querySubject = trimmedBlanks(QStringView(questionText).right(pieceLength));
+    if (form != QStringView(formWithoutLeadingBlank))
+        reading.querySubject.prepend(u' ');
+
+    if (invertPronouns)
+        invertQueryPronouns(reading.querySubject);
+
+    if (reading.querySubject.endsWith(u'S')) {
+        qsizetype articlePos = 0;
+        for (const char16_t *article : pluralArticles) {
+            articlePos = position(reading.querySubject, article);
+            if (articlePos != 0)
+                break;
+        }
+        if (articlePos != 0) {
+            reading.querySubject.chop(1);
+            reading.pluralStripped = true;
+        }
+    }
+    reading.kind = QueryReading::Kind::Question;
+    return reading;
+}
+
+QString subjectAsAsked(const QueryReading &reading)
+{
+    return reading.pluralStripped ? reading.querySubject + u'S' : reading.querySubject;
+}
+
+bool topicHoldsSubject(QStringView topic, QStringView querySubject)
+{
+    const qsizetype matchPos = position(topic, querySubject);
+    if (matchPos == 0)
+        return false;
+    if (matchPos == 1)
+        return true;
+    const QChar charBefore = topic[matchPos - 2];
+    const qsizetype after = matchPos - 1 + querySubject.size();
+    const bool blankAfter = after < topic.size() && topic[after] == u' ';
+    return charBefore == u' ' || blankAfter;
+}
+
+} // namespace teskaro

@@ -1,0 +1,37 @@
+#include "randomsource.h"
+
+#include <QTime>
+
+#include <algorithm>
+
+namespace teskaro {
+
+SeededRandom::SeededRandom()
+    : SeededRandom(clockSeed())
+{}
+
+SeededRandom::SeededRandom(quint32 seed)
+    : m_generator(seed)
+{}
+
+float SeededRandom::next()
+{
+    // 24 random bits fill a float's mantissa exactly; rounding a double
+    // instead could give 1.0 and a slot beyond the table.
+    return float(m_generator.generate() >> 8) * 0x1p-24f;
+}
+
+quint32 SeededRandom::clockSeed()
+{
+    return quint32(QTime::currentTime().msecsSinceStartOfDay() / 1000);
+}
+
+int pickPhraseIndex(RandomSource &random, int phraseCount)
+{
+    const float r = random.next();
+    if (phraseCount < 1)
+        return 0;
+    return std::clamp(int(float(phraseCount) * r) + 1, 1, phraseCount);
+}
+
+} // namespace teskaro

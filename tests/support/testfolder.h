@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace teskaro::testing {
+
+// A fresh temporary folder that is the working folder while it lives.
+class TestFolder
+{
+public:
+    TestFolder();
+    ~TestFolder();
+    Q_DISABLE_COPY_MOVE(TestFolder)
+
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+
+    void write(const QString &name, const QByteArray &bytes) const;
+    QByteArray read(const QString &name) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+// A knowledge file of n records " TOPIC i "," STATEMENT i ", CR LF each.
+QByteArray numberedRecords(int count);
+
+} // namespace teskaro::testing

@@ -1,17 +1,11 @@
 #include "dialogueengine.h"
 
 #include "knowledge/knowledgeloader.h"
+#include "productinfo.h"
 
 namespace teskaro {
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Where the fatal message sends the user for help and the speech data.
-constexpr char16_t authorAddress[] = u"https://teskaro.example/";
-
-} // namespace
 
 void DialogueEngine::Form_Load()
 {
@@ -68,7 +62,7 @@ void DialogueEngine::failStartUp()
         u"Este error puede ser ocasionado por una desestructuración en los archivos de "
         u"conocimientos. También debe saber que TESKARO requiere las librerías de "
         u"Microsoft para síntesis de Voz. Puede descargarlas de la página del autor en:  "_s +
-        QString::fromUtf16(authorAddress) + u'\r';
+        authorAddress() + u'\r';
     box.icon = MessageBoxSpec::Icon::Exclamation;
     box.buttons = MessageBoxSpec::Buttons::Ok;
     m_platform.messages.show(box);

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace teskaro {
 
@@ -48,8 +49,9 @@ FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray
                                        const std::function<bool(const QByteArray &)> &admit = {});
 
 // Replaces the contents of an existing file with transform(old contents).
+// A transform that returns nothing leaves the file untouched (refused).
 FileWriteOutcome
 rewriteKnowledgeFile(const QString &fileName,
-                     const std::function<QByteArray(const QByteArray &)> &transform);
+                     const std::function<std::optional<QByteArray>(const QByteArray &)> &transform);
 
 } // namespace teskaro

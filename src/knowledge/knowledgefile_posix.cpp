@@ -252,7 +252,7 @@ FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray
 
 FileWriteOutcome
 rewriteKnowledgeFile(const QString &fileName,
-                     const std::function<QByteArray(const QByteArray &)> &transform)
+                     const std::function<std::optional<QByteArray>(const QByteArray &)> &transform)
 {
     // Rewrite the file a symbolic link leads to, not the link itself.
     const QFileInfo info(fileName);
@@ -267,7 +267,10 @@ rewriteKnowledgeFile(const QString &fileName,
     QByteArray old;
     if (const int error = readAll(fd.get(), old))
         return {false, false, reasonFor(error)};
-    const QByteArray renewed = transform(old);
+    const std::optional<QByteArray> transformed = transform(old);
+    if (!transformed)
+        return {false, true, {}};
+    const QByteArray &renewed = *transformed;
 
     const QFileInfo targetInfo(target);
     QByteArray temporary =

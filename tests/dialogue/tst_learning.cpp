@@ -27,6 +27,7 @@ private Q_SLOTS:
     void storesDoubleQuotesAsSingleQuotes();
     void refusesWhatWouldOverfillTheFile();
     void reportsAFileThatCannotBeWritten();
+    void sampleKnowledgeBaseIsWhatLearningWrites();
 };
 
 namespace {
@@ -326,6 +327,24 @@ void TestLearning::reportsAFileThatCannotBeWritten()
     QCOMPARE(rig.engine.state().displayedCount, 0);
     QCOMPARE(rig.engine.state().table.recordCount, 0);
     QCOMPARE(rig.view.countLabel, u"00"_s);
+}
+
+// The shipped sample must be exactly what teaching its statements writes.
+void TestLearning::sampleKnowledgeBaseIsWhatLearningWrites()
+{
+    QFile sample(qEnvironmentVariable("TESKARO_SOURCE_DIR") + u"/data/default.alm"_s);
+    QVERIFY2(sample.open(QIODevice::ReadOnly), qPrintable(sample.fileName()));
+    const QByteArray bytes = sample.readAll();
+    KnowledgeTable table;
+    QCOMPARE(loadKnowledgeTable(sample.fileName(), table).status, LoadOutcome::Status::Loaded);
+    QVERIFY(table.recordCount >= 120);
+
+    Session session;
+    for (int row = 0; row < table.recordCount; row += 2)
+        session.learn(table.topicColumn[row].trimmed() + u' ' +
+                      table.statementColumn[row].trimmed());
+    QCOMPARE(session.rig.engine.state().displayedCount, table.recordCount / 2);
+    QCOMPARE(session.file(), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestLearning)

@@ -214,8 +214,8 @@ void TestKnowledgeFile::rewriteReplacesTheFileThroughARename()
     {};
     ::stat("k.alm", &before);
 
-    const FileWriteOutcome outcome =
-        rewriteKnowledgeFile(u"k.alm"_s, [](const QByteArray &old) { return old.toUpper() + "!"; });
+    const FileWriteOutcome outcome = rewriteKnowledgeFile(
+        u"k.alm"_s, [](const QByteArray &old) { return std::optional(old.toUpper() + "!"); });
     QVERIFY(outcome.ok);
     QCOMPARE(folder.read(u"k.alm"_s), QByteArray("OLD!"));
     struct stat after
@@ -225,7 +225,9 @@ void TestKnowledgeFile::rewriteReplacesTheFileThroughARename()
     QCOMPARE(after.st_mode & 07777, mode_t(0640));
     QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{u"k.alm"_s});
 
-    QVERIFY(!rewriteKnowledgeFile(u"none.alm"_s, [](const QByteArray &b) { return b; }).ok);
+    QVERIFY(!rewriteKnowledgeFile(u"none.alm"_s, [](const QByteArray &b) {
+                 return std::optional(b);
+             }).ok);
 }
 
 void TestKnowledgeFile::rewriteThroughASymbolicLinkKeepsTheLink()
@@ -233,7 +235,9 @@ void TestKnowledgeFile::rewriteThroughASymbolicLinkKeepsTheLink()
     TestFolder folder;
     folder.write(u"target.alm"_s, "abc");
     QVERIFY(QFile::link(u"target.alm"_s, u"link.alm"_s));
-    QVERIFY(rewriteKnowledgeFile(u"link.alm"_s, [](const QByteArray &) { return "xyz"; }).ok);
+    QVERIFY(rewriteKnowledgeFile(u"link.alm"_s, [](const QByteArray &) {
+                return std::optional<QByteArray>("xyz");
+            }).ok);
     QVERIFY(QFileInfo(u"link.alm"_s).isSymLink());
     QCOMPARE(folder.read(u"target.alm"_s), QByteArray("xyz"));
 }

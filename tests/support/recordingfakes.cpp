@@ -158,6 +158,8 @@ MessageAnswer RecordingMessages::show(const MessageBoxSpec &box)
 {
     shown += box;
     m_log.add(u"message:"_s + box.title);
+    if (onShow)
+        onShow(box);
     if (!answers.isEmpty())
         return answers.takeFirst();
     return box.buttons == MessageBoxSpec::Buttons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;

@@ -154,6 +154,7 @@ public:
 
     QList<MessageBoxSpec> shown;
     QList<MessageAnswer> answers; // given in turn; Ok or Cancel when none is left
+    std::function<void(const MessageBoxSpec &)> onShow; // runs while the box is up
 
 private:
     EventLog &m_log;

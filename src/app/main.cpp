@@ -1,0 +1,41 @@
+#include "dialogue/dialogueengine.h"
+#include "platform/filesystem.h"
+#include "platform/processlauncher.h"
+#include "platform/programexit.h"
+#include "speech/espeakspeech.h"
+#include "ui/mainwindow.h"
+#include "ui/pictures.h"
+#include "ui/widgetmessageboxes.h"
+
+#include <QApplication>
+
+#include <csignal>
+
+using namespace teskaro;
+
+int main(int argc, char *argv[])
+{
+    // A knowledge file that reaches a size limit must fail its write, which
+    // the program reports, rather than kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("teskaro"));
+    QApplication::setApplicationVersion(QStringLiteral(TESKARO_VERSION));
+    QApplication::setWindowIcon(pictureIcon(QStringLiteral("teskaro")));
+
+    MainWindow window;
+    WidgetMessageBoxes messages(&window);
+    LocalFileSystem files;
+    DetachedProcessLauncher launcher;
+    ImmediateExit exit;
+    const Platform platform{files, launcher, messages, exit};
+    EspeakSpeech speech;
+    SeededRandom random;
+
+    DialogueEngine engine(window, platform, speech, random);
+    window.attach(engine);
+    window.show();
+    engine.Form_Load();
+    return QApplication::exec();
+}

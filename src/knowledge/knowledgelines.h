@@ -1,0 +1,43 @@
+#pragma once
+
+#include "record.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace teskaro {
+
+// A knowledge file seen line by line, for the commands that reorder or thin
+// out whole records. Each line keeps its bytes exactly, so nothing a record
+// holds can be lost by reading and writing it again.
+struct KnowledgeLine
+{
+    QByteArray bytes;       // without its line end
+    KnowledgeRecord record; // as the program reads it
+};
+
+struct KnowledgeLines
+{
+    bool ok = false;
+    QList<KnowledgeLine> lines;
+    QString problem; // why the file is not one whole record per line
+};
+
+// Splits at CR LF, LF or CR; blank lines are dropped. Fails unless every
+// other line holds exactly one whole record, because moving or removing
+// lines of a file that is out of step would pair its fields anew.
+KnowledgeLines parseKnowledgeLines(const QByteArray &bytes);
+
+// The lines again, each ended by CR LF.
+QByteArray joinKnowledgeLines(const QList<KnowledgeLine> &lines);
+
+// Spanish alphabetical order of topic, then statement; equal records keep
+// their order.
+void sortSpanish(QList<KnowledgeLine> &lines);
+
+// Drops every record whose two fields equal those of an earlier record, and
+// returns how many were dropped.
+qsizetype removeRepeated(QList<KnowledgeLine> &lines);
+
+} // namespace teskaro

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/messageboxes.h"
+
+class QWidget;
+
+namespace teskaro {
+
+// Message boxes as modal Qt dialogs over the given window.
+class WidgetMessageBoxes final : public MessageBoxes
+{
+public:
+    explicit WidgetMessageBoxes(QWidget *parent = nullptr)
+        : m_parent(parent)
+    {}
+
+    void setParent(QWidget *parent) { m_parent = parent; }
+    MessageAnswer show(const MessageBoxSpec &box) override;
+
+private:
+    QWidget *m_parent;
+};
+
+} // namespace teskaro

@@ -1,0 +1,53 @@
+// teskaro-ordenar: sorts the records of a knowledge file in Spanish
+// alphabetical order, in place, without ever losing a record.
+
+#include "knowledge/knowledgefile.h"
+#include "knowledge/knowledgelines.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <csignal>
+
+using namespace teskaro;
+
+int main(int argc, char *argv[])
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    if (arguments.contains(QStringLiteral("--help")) || arguments.size() > 1) {
+        (arguments.size() > 1 ? err : out)
+            << "Uso: teskaro-ordenar [ARCHIVO]\n"
+               "Ordena alfabéticamente (A-N, Ñ, O-Z) los registros del archivo de "
+               "conocimientos\nARCHIVO (por omisión default.alm) y lo reemplaza sin "
+               "perder ningún registro.\nSi alguna línea no es un registro completo, "
+               "el archivo se deja como estaba.\n";
+        return arguments.size() > 1 ? 2 : 0;
+    }
+    const QString fileName = arguments.value(0, QStringLiteral("default.alm"));
+
+    KnowledgeLines parsed;
+    const FileWriteOutcome outcome = rewriteKnowledgeFile(
+        fileName, [&parsed](const QByteArray &old) -> std::optional<QByteArray> {
+            parsed = parseKnowledgeLines(old);
+            if (!parsed.ok)
+                return std::nullopt;
+            sortSpanish(parsed.lines);
+            return joinKnowledgeLines(parsed.lines);
+        });
+    if (outcome.refused) {
+        err << "teskaro-ordenar: " << fileName << ": " << parsed.problem
+            << "; el archivo no se ha modificado\n";
+        return 1;
+    }
+    if (!outcome.ok) {
+        err << "teskaro-ordenar: " << fileName << ": " << outcome.reason << '\n';
+        return 1;
+    }
+    out << parsed.lines.size() << " registros ordenados en " << fileName << '\n';
+    return 0;
+}

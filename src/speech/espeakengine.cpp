@@ -1,0 +1,219 @@
+#include "speech/espeakengine.h"
+
+#include "speech/soundoutput.h"
+
+#include <espeak-ng/espeak_ng.h>
+
+#include <QByteArrayView>
+
+#include <chrono>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace teskaro {
+
+namespace {
+
+struct VoiceChoice
+{
+    int number;
+    const char *name;
+    const char *variant; // how espeak-ng's identifier of the loaded voice ends
+    espeak_ng_VOICE_GENDER gender;
+};
+
+constexpr VoiceChoice voiceChoices[] = {
+    {1, "es+f3", "+f3", ENGENDER_FEMALE},
+    {2, "es+m3", "+m3", ENGENDER_MALE},
+};
+
+const VoiceChoice *findVoice(int number)
+{
+    for (const VoiceChoice &choice : voiceChoices) {
+        if (choice.number == number)
+            return &choice;
+    }
+    return nullptr;
+}
+
+// espeak-ng accepts an unknown variant silently and speaks with the plain language voice; its
+// current voice then names no variant and has no gender. The language list starts with a
+// priority byte before the first language's name.
+bool voiceLoaded(const VoiceChoice &choice)
+{
+    const espeak_VOICE *voice = espeak_GetCurrentVoice();
+    if (!voice || !voice->languages || !voice->languages[0] || !voice->identifier)
+        return false;
+    return QByteArrayView(voice->languages + 1) == QByteArrayView("es") &&
+           QByteArrayView(voice->identifier).endsWith(choice.variant) &&
+           voice->gender == choice.gender;
+}
+
+QString dataPath()
+{
+    const char *path = nullptr;
+    espeak_Info(&path);
+    return path ? QString::fromLocal8Bit(path) : QString();
+}
+
+QString describe(espeak_ng_STATUS status)
+{
+    char message[512] = {};
+    espeak_ng_GetStatusCodeMessage(status, message, sizeof(message));
+    return u"espeak-ng: %1 (%2)"_s.arg(QString::fromLocal8Bit(message), dataPath());
+}
+
+// Long enough for any reply; reached only if espeak-ng's thread stops answering.
+constexpr std::chrono::seconds renderLimit{60};
+
+} // namespace
+
+EspeakEngine &EspeakEngine::instance(bool discard)
+{
+    static EspeakEngine engine(discard);
+    return engine;
+}
+
+EspeakEngine::EspeakEngine(bool discard)
+    : m_owner(std::this_thread::get_id())
+{
+    // Decided before initialising: once espeak-ng's playback mode starts without a device it
+    // writes ALSA errors to standard error on every reply.
+    m_playsAloud = !discard && hasSoundOutput(SoundEnvironment::current());
+
+    // espeak_Initialize() would report missing data on standard error and go on as if it had
+    // succeeded (or exit() without espeakINITIALIZE_DONT_EXIT); espeak_ng_Initialize() never
+    // exits and returns the status. It also sets LC_CTYPE to a UTF-8 locale for the process.
+    espeak_ng_InitializePath(nullptr);
+    espeak_ng_ERROR_CONTEXT context = nullptr;
+    espeak_ng_STATUS status = espeak_ng_Initialize(&context);
+    espeak_ng_ClearErrorContext(&context);
+    if (status == ENS_OK) {
+        const auto mode = m_playsAloud ? ENOUTPUT_MODE_SPEAK_AUDIO : espeak_ng_OUTPUT_MODE(0);
+        status = espeak_ng_InitializeOutput(mode, 0, nullptr);
+    }
+    if (status != ENS_OK) {
+        m_playsAloud = false;
+        m_error = describe(status);
+        return;
+    }
+    espeak_SetSynthCallback(&EspeakEngine::receiveSamples);
+    m_sampleRate = espeak_ng_GetSampleRate();
+    m_initialised = true;
+}
+
+EspeakEngine::~EspeakEngine()
+{
+    // Stops espeak-ng's thread and closes the sound device before the process goes.
+    if (m_initialised)
+        espeak_Terminate();
+}
+
+bool EspeakEngine::usable() const
+{
+    return m_initialised && std::this_thread::get_id() == m_owner;
+}
+
+bool EspeakEngine::useVoice(int voice)
+{
+    const VoiceChoice *choice = findVoice(voice);
+    if (!choice || !usable())
+        return false;
+    if (voice == m_voice)
+        return true;
+
+    stop();
+    m_voice = 0;
+    if (espeak_SetVoiceByName(choice->name) != EE_OK || !voiceLoaded(*choice)) {
+        m_error =
+            u"espeak-ng: no voice \"%1\" (%2)"_s.arg(QLatin1StringView(choice->name), dataPath());
+        return false;
+    }
+    m_voice = voice;
+    return true;
+}
+
+void EspeakEngine::speak(const QString &text)
+{
+    if (!usable() || m_voice == 0)
+        return;
+    const QByteArray utf8 = text.toUtf8();
+    if (utf8.isEmpty())
+        return;
+    // A reply that cannot be queued is lost, silently: speech is an extra to the display.
+    espeak_Synth(utf8.constData(), std::size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                 espeakCHARS_UTF8, nullptr, nullptr);
+}
+
+void EspeakEngine::stop()
+{
+    if (usable())
+        espeak_Cancel();
+}
+
+QList<qint16> EspeakEngine::render(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (!usable() || m_playsAloud || m_voice == 0 || utf8.isEmpty())
+        return {};
+
+    stop(); // the next "message finished" event must be this text's
+    {
+        const std::lock_guard lock(m_capture.mutex);
+        m_capture.samples.clear();
+        m_capture.done = false;
+    }
+    if (espeak_Synth(utf8.constData(), std::size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                     espeakCHARS_UTF8, nullptr, &m_capture) != EE_OK)
+        return {};
+
+    std::unique_lock lock(m_capture.mutex);
+    if (!m_capture.finished.wait_for(lock, renderLimit, [this] { return m_capture.done; })) {
+        lock.unlock();
+        stop(); // once espeak_Cancel() returns, its thread no longer writes to m_capture
+        return {};
+    }
+    return std::exchange(m_capture.samples, {});
+}
+
+QStringList EspeakEngine::phonemes(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (!usable() || m_voice == 0 || utf8.isEmpty())
+        return {};
+
+    stop(); // the transcription shares the translator with the synthesis thread
+    QStringList clauses;
+    const void *position = utf8.constData();
+    while (position) {
+        const char *phonemes = espeak_TextToPhonemes(&position, espeakCHARS_UTF8, 0);
+        if (!phonemes)
+            break;
+        const QString clause = QString::fromUtf8(phonemes).trimmed();
+        if (!clause.isEmpty())
+            clauses << clause;
+    }
+    return clauses;
+}
+
+// Runs on espeak-ng's thread. Speech meant for the listener carries no user data and is
+// dropped; a render() passes its capture.
+int EspeakEngine::receiveSamples(short *samples, int count, espeak_EVENT *events)
+{
+    if (!events || !events->user_data)
+        return 0;
+    auto *capture = static_cast<Capture *>(events->user_data);
+    const std::lock_guard lock(capture->mutex);
+    if (samples && count > 0)
+        capture->samples.append(QList<qint16>(samples, samples + count));
+    for (const espeak_EVENT *event = events; event->type != espeakEVENT_LIST_TERMINATED; ++event) {
+        if (event->type == espeakEVENT_MSG_TERMINATED) {
+            capture->done = true;
+            capture->finished.notify_all();
+        }
+    }
+    return 0;
+}
+
+} // namespace teskaro

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <espeak-ng/speak_lib.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace teskaro {
+
+// The process's one espeak-ng. espeak-ng keeps its state in globals and may be initialised
+// once per process, so every EspeakSpeech shares this object; it lives until the process ends.
+//
+// Speech is asynchronous: espeak-ng synthesises on a thread of its own, either into the sound
+// device or into a callback that throws the samples away. The rest of espeak-ng is not
+// thread-safe and changes its state under that thread, so every call comes from the thread
+// that created the engine (calls from elsewhere are ignored) and the speech in progress is
+// stopped before the voice changes or a text is transcribed.
+class EspeakEngine
+{
+public:
+    // The engine, initialised by the first call. With discard the speech goes nowhere even
+    // when the machine has a sound device; later calls cannot change where speech goes.
+    static EspeakEngine &instance(bool discard);
+
+    bool playsAloud() const { return m_playsAloud; }
+    int sampleRate() const { return m_sampleRate; }
+    QString errorString() const { return m_error; }
+
+    // Selects voice 1 (female) or 2 (male) and checks that espeak-ng really loaded it.
+    bool useVoice(int voice);
+
+    void speak(const QString &text);
+    void stop();
+
+    // Synthesises the text and waits for all of it. Only an engine that discards its speech
+    // can hand the samples over; one that plays aloud returns nothing.
+    QList<qint16> render(const QString &text);
+
+    // espeak-ng's phoneme mnemonics for the text, one entry per clause.
+    QStringList phonemes(const QString &text);
+
+private:
+    explicit EspeakEngine(bool discard);
+    ~EspeakEngine();
+    Q_DISABLE_COPY_MOVE(EspeakEngine)
+
+    bool usable() const;
+    static int receiveSamples(short *samples, int count, espeak_EVENT *events);
+
+    // Filled by espeak-ng's thread while render() waits on the caller's thread.
+    struct Capture
+    {
+        std::mutex mutex;
+        std::condition_variable finished;
+        QList<qint16> samples;
+        bool done = false;
+    };
+
+    const std::thread::id m_owner;
+    bool m_initialised = false;
+    bool m_playsAloud = false;
+    int m_sampleRate = 0;
+    int m_voice = 0; // the voice espeak-ng has loaded, 0 for none
+    QString m_error;
+    Capture m_capture;
+};
+
+} // namespace teskaro

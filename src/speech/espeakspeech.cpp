@@ -1,0 +1,60 @@
+#include "speech/espeakspeech.h"
+
+#include "speech/espeakengine.h"
+#include "speech/speechtext.h"
+
+namespace teskaro {
+
+EspeakSpeech::EspeakSpeech(Output output)
+    : m_engine(EspeakEngine::instance(output == Output::Discard))
+{}
+
+bool EspeakSpeech::selectVoice(int voice)
+{
+    if (!m_engine.useVoice(voice))
+        return false;
+    m_voice = voice;
+    return true;
+}
+
+void EspeakSpeech::speakText(const QString &text)
+{
+    if (m_engine.useVoice(m_voice))
+        m_engine.speak(spokenText(text));
+}
+
+void EspeakSpeech::beforeAnswer()
+{
+    m_engine.stop();
+}
+
+bool EspeakSpeech::playsAloud() const
+{
+    return m_engine.playsAloud();
+}
+
+QString EspeakSpeech::errorString() const
+{
+    return m_engine.errorString();
+}
+
+QList<qint16> EspeakSpeech::renderSpeech(const QString &text)
+{
+    if (!m_engine.useVoice(m_voice))
+        return {};
+    return m_engine.render(spokenText(text));
+}
+
+int EspeakSpeech::sampleRate() const
+{
+    return m_engine.sampleRate();
+}
+
+QStringList EspeakSpeech::phonemes(const QString &text)
+{
+    if (!m_engine.useVoice(m_voice))
+        return {};
+    return m_engine.phonemes(spokenText(text));
+}
+
+} // namespace teskaro

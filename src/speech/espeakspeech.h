@@ -1,0 +1,55 @@
+#pragma once
+
+#include "speech/speechcontrol.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace teskaro {
+
+class EspeakEngine;
+
+// Speaks the dialogue's replies in Spanish with espeak-ng.
+//
+// All EspeakSpeech objects of a process share one espeak-ng, initialised when the first of
+// them is created and kept until the process ends; the first object's output decides for all.
+// Each object keeps its own voice: when objects with different voices take turns, the speech
+// in progress stops as the voice changes. The objects must be used from the thread that
+// created the first one; calls from other threads do nothing (selectVoice() returns false).
+class EspeakSpeech final : public SpeechControl
+{
+public:
+    enum class Output {
+        Detect,  // the sound device if the machine has one, otherwise nowhere
+        Discard, // nowhere, even when there is a sound device
+    };
+
+    explicit EspeakSpeech(Output output = Output::Detect);
+    ~EspeakSpeech() override = default;
+    Q_DISABLE_COPY_MOVE(EspeakSpeech)
+
+    // Also false when espeak-ng failed to initialise or lacks its Spanish voice; errorString()
+    // then says why.
+    bool selectVoice(int voice) override;
+    void speakText(const QString &text) override;
+    void beforeAnswer() override;
+
+    // Whether speech reaches a sound device rather than being synthesised and dropped.
+    bool playsAloud() const;
+    QString errorString() const;
+
+    // What speakText() would say, with the selected voice, as mono samples at sampleRate().
+    // Waits until the whole text is synthesised. Empty when the speech plays aloud.
+    QList<qint16> renderSpeech(const QString &text);
+    int sampleRate() const;
+
+    // espeak-ng's phoneme mnemonics of what speakText() would say, one entry per clause.
+    QStringList phonemes(const QString &text);
+
+private:
+    EspeakEngine &m_engine;
+    int m_voice = 2;
+};
+
+} // namespace teskaro

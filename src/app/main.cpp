@@ -1,5 +1,6 @@
 #include "dialogue/dialogueengine.h"
 #include "platform/filesystem.h"
+#include "platform/linuxregistry.h"
 #include "platform/processlauncher.h"
 #include "platform/programexit.h"
 #include "speech/espeakspeech.h"
@@ -29,7 +30,8 @@ int main(int argc, char *argv[])
     LocalFileSystem files;
     DetachedProcessLauncher launcher;
     ImmediateExit exit;
-    const Platform platform{files, launcher, messages, exit};
+    LinuxRegistry registry;
+    const Platform platform{files, launcher, messages, exit, registry};
     EspeakSpeech speech;
     SeededRandom random;
 

@@ -4,6 +4,7 @@
 #include "messageboxes.h"
 #include "processlauncher.h"
 #include "programexit.h"
+#include "registry.h"
 
 namespace teskaro {
 
@@ -15,6 +16,7 @@ struct Platform
     ProcessLauncher &processes;
     MessageBoxes &messages;
     ProgramExit &exit;
+    Registry &registry;
 };
 
 } // namespace teskaro

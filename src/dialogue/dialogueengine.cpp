@@ -2,6 +2,7 @@
 
 #include "keyfilter.h"
 #include "modelook.h"
+#include "sysinfo.h"
 
 namespace teskaro {
 
@@ -105,6 +106,20 @@ void DialogueEngine::inve_Click()
 void DialogueEngine::salir_Click()
 {
     endProgram(0);
+}
+
+void DialogueEngine::acerca_Click()
+{
+    if (m_ended)
+        return;
+    m_view.showAboutBox();
+}
+
+void DialogueEngine::cmdSysInfo_Click()
+{
+    if (m_ended)
+        return;
+    StartSysInfo(m_platform);
 }
 
 void DialogueEngine::Check1_Click(bool ticked)

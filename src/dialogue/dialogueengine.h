@@ -49,6 +49,28 @@ public:
     void inve_Click();
     void salir_Click();
 
+    // "Abrir archivo de conocimientos" and the open dialog: its load, its
+    // "&Abrir" with the folder and file chosen, its "&Cancelar" (also its
+    // close box and unload events).
+    void abre_Click();
+    void Formopen_Load();
+    void Formopen_Command1_Click(const QString &folderPath, const QString &fileName);
+    void Formopen_Command2_Click();
+
+    // "Guardar ... con otro nombre" and the save-as dialog: its load, its
+    // "&Guardar" with the folder chosen and the name typed, its "&Cancelar".
+    void guar_Click();
+    void Formsave_Load();
+    void Formsave_Command1_Click(const QString &folderPath, const QString &typedName);
+    void Formsave_Command2_Click();
+
+    // A dialog's drive list could not read a drive: asks Retry or Cancel.
+    MessageAnswer reportUnreadableDrive(FileDialog dialog, const QString &drive);
+
+    // "Acerca de...", and the about box's "&Información..." button.
+    void acerca_Click();
+    void cmdSysInfo_Click();
+
     // Speech: the check box (with its new state) and the two voice items.
     void Check1_Click(bool ticked);
     void masc_Click();

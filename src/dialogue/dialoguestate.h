@@ -19,6 +19,8 @@ struct DialogueState
     QString selectedFileName;
     // 1 when the save-as dialog produced a destination name.
     int saveConfirmed = 0;
+    // The font the open dialog gives its lists, labels and buttons.
+    QString dialogFontName;
 
     KnowledgeTable table;
     // The learned-knowledge counter: set by a start-up or sort load, one more

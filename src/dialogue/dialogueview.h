@@ -72,6 +72,25 @@ public:
     virtual void setInputButton(DialogueMode mode) = 0;
     // Shows Option1 or Option2 as set, without starting a switch.
     virtual void setModeOption(DialogueMode mode) = 0;
+
+    // Opens the modal about box and returns once it is closed.
+    virtual void showAboutBox() = 0;
+
+    // The open dialog (Formopen) is not modal: show it, loading it afresh
+    // unless it is already open, in which case it is only brought to the
+    // front; close hides and unloads it.
+    virtual void showOpenDialog() = 0;
+    virtual void closeOpenDialog() = 0;
+    // The save-as dialog (Formsave) is modal: run returns once it has been
+    // unloaded; close unloads it from inside one of its handlers.
+    virtual void runSaveDialog() = 0;
+    virtual void closeSaveDialog() = 0;
+};
+
+// The two dialogs that list drives, for their warnings.
+enum class FileDialog {
+    Open,
+    Save
 };
 
 } // namespace teskaro

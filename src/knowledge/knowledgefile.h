@@ -54,4 +54,9 @@ FileWriteOutcome
 rewriteKnowledgeFile(const QString &fileName,
                      const std::function<std::optional<QByteArray>(const QByteArray &)> &transform);
 
+// Copies the source file to the destination, replacing what is there through
+// a rename, so that neither file is ever left half written. Refuses to copy
+// a file onto itself.
+FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &destinationName);
+
 } // namespace teskaro

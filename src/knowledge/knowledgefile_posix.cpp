@@ -182,6 +182,31 @@ void syncFolderOf(const QByteArray &path)
         ::fsync(dir.get());
 }
 
+// Writes the bytes to a new file beside the target, flushes it and renames it
+// over the target: a reader sees the old file or the new one, never half.
+int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t mode)
+{
+    const QFileInfo targetInfo(target);
+    const QByteArray path = QFile::encodeName(target);
+    QByteArray temporary =
+        QFile::encodeName(targetInfo.absolutePath() + u"/."_s + targetInfo.fileName()) + ".XXXXXX";
+    Descriptor out(::mkstemp(temporary.data()));
+    if (!out.isOpen())
+        return errno;
+    ::fchmod(out.get(), mode);
+    int error = writeAll(out.get(), bytes.constData(), bytes.size());
+    if (!error && ::fsync(out.get()) != 0)
+        error = errno;
+    if (!error && ::rename(temporary.constData(), path.constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(temporary.constData());
+        return error;
+    }
+    syncFolderOf(path);
+    return 0;
+}
+
 } // namespace
 
 FileReadOutcome readKnowledgeFile(const QString &fileName)
@@ -272,26 +297,52 @@ rewriteKnowledgeFile(const QString &fileName,
         return {false, true, {}};
     const QByteArray &renewed = *transformed;
 
-    const QFileInfo targetInfo(target);
-    QByteArray temporary =
-        QFile::encodeName(targetInfo.absolutePath() + u"/."_s + targetInfo.fileName()) + ".XXXXXX";
-    Descriptor out(::mkstemp(temporary.data()));
-    if (!out.isOpen())
-        return {false, false, reasonFor(errno)};
     struct stat oldInfo
     {};
-    if (::fstat(fd.get(), &oldInfo) == 0)
-        ::fchmod(out.get(), oldInfo.st_mode & 07777);
-    int error = writeAll(out.get(), renewed.constData(), renewed.size());
-    if (!error && ::fsync(out.get()) != 0)
-        error = errno;
-    if (!error && ::rename(temporary.constData(), path.constData()) != 0)
-        error = errno;
-    if (error) {
-        ::unlink(temporary.constData());
+    const mode_t mode = ::fstat(fd.get(), &oldInfo) == 0 ? oldInfo.st_mode & 07777 : 0644;
+    if (const int error = replaceThroughRename(target, renewed, mode))
         return {false, false, reasonFor(error)};
+    return {true, false, {}};
+}
+
+FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &destinationName)
+{
+    Descriptor source;
+    if (const int error = openLocked(QFile::encodeName(sourceName), O_RDONLY, LOCK_SH, source))
+        return {false, false, reasonFor(error)};
+    struct stat sourceInfo
+    {};
+    ::fstat(source.get(), &sourceInfo);
+
+    // The destination's folder must exist; the file itself may not.
+    const QFileInfo destinationInfo(destinationName);
+    const QString target =
+        destinationInfo.isSymLink() ? destinationInfo.canonicalFilePath() : destinationName;
+    if (target.isEmpty())
+        return {false, false, reasonFor(ENOENT)};
+    struct stat existing
+    {};
+    const bool destinationExists = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
+    if (destinationExists && existing.st_dev == sourceInfo.st_dev &&
+        existing.st_ino == sourceInfo.st_ino)
+        return {false, false, u"es el mismo archivo"_s};
+    if (destinationExists && S_ISDIR(existing.st_mode))
+        return {false, false, reasonFor(EISDIR)};
+
+    QByteArray bytes;
+    if (const int error = readAll(source.get(), bytes))
+        return {false, false, reasonFor(error)};
+    source.reset();
+
+    // Someone may be appending to an existing destination: hold its lock
+    // while it is replaced, as every rewrite does.
+    Descriptor destination;
+    if (destinationExists) {
+        if (const int error = openLocked(QFile::encodeName(target), O_RDONLY, LOCK_EX, destination))
+            return {false, false, reasonFor(error)};
     }
-    syncFolderOf(path);
+    if (const int error = replaceThroughRename(target, bytes, sourceInfo.st_mode & 07777))
+        return {false, false, reasonFor(error)};
     return {true, false, {}};
 }
 

@@ -1,9 +1,12 @@
 #include "mainwindow.h"
 
+#include "aboutbox.h"
 #include "dialogue/dialogueengine.h"
 #include "dialogue/productinfo.h"
 #include "inputline.h"
+#include "opendialog.h"
 #include "pictures.h"
+#include "savedialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -328,6 +331,9 @@ void MainWindow::connectEngine()
     connect(m_check1, &QCheckBox::clicked, this,
             [&engine](bool ticked) { engine.Check1_Click(ticked); });
     connect(action(u"salir"_s), &QAction::triggered, this, [&engine] { engine.salir_Click(); });
+    connect(action(u"acerca"_s), &QAction::triggered, this, [&engine] { engine.acerca_Click(); });
+    connect(action(u"abre"_s), &QAction::triggered, this, [&engine] { engine.abre_Click(); });
+    connect(action(u"guar"_s), &QAction::triggered, this, [&engine] { engine.guar_Click(); });
 
     // Qt flips a check mark before it reports the click; the engine decides
     // the marks, so the old ones are put back first.
@@ -454,6 +460,50 @@ void MainWindow::setInputButton(DialogueMode mode)
     m_conversacion->setEnabled(!learning);
     m_conversacion->setVisible(!learning);
     m_conversacion->setDefault(!learning);
+}
+
+void MainWindow::showOpenDialog()
+{
+    if (!m_openDialog)
+        m_openDialog = new OpenDialog(*m_engine, this);
+    m_openDialog->show();
+    m_openDialog->raise();
+    m_openDialog->activateWindow();
+}
+
+OpenDialog *MainWindow::openDialog() const
+{
+    return m_openDialog.data();
+}
+
+void MainWindow::closeOpenDialog()
+{
+    if (!m_openDialog)
+        return;
+    m_openDialog->hide();
+    // Called from the dialog's own handlers: it goes once they return.
+    m_openDialog->deleteLater();
+    m_openDialog = nullptr;
+}
+
+void MainWindow::runSaveDialog()
+{
+    SaveDialog dialog(*m_engine, this);
+    m_saveDialog = &dialog;
+    dialog.exec();
+    m_saveDialog = nullptr;
+}
+
+void MainWindow::closeSaveDialog()
+{
+    if (m_saveDialog)
+        m_saveDialog->done(QDialog::Accepted);
+}
+
+void MainWindow::showAboutBox()
+{
+    AboutBox box(*m_engine, this);
+    box.exec();
 }
 
 void MainWindow::setModeOption(DialogueMode mode)

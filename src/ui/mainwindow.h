@@ -3,6 +3,7 @@
 #include "dialogue/dialogueview.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <map>
 
@@ -20,6 +21,8 @@ namespace teskaro {
 
 class DialogueEngine;
 class InputLine;
+class OpenDialog;
+class SaveDialog;
 
 // The main window, Form1: shows the conversation and passes every user
 // action to the dialogue engine, which decides everything. Controls carry
@@ -51,6 +54,15 @@ public:
     void setMenuMark(MenuMark item, bool marked) override;
     void setInputButton(DialogueMode mode) override;
     void setModeOption(DialogueMode mode) override;
+    void showAboutBox() override;
+    void showOpenDialog() override;
+    void closeOpenDialog() override;
+    void runSaveDialog() override;
+    void closeSaveDialog() override;
+
+    // The dialogs while they are open, for tests and the window's own use.
+    OpenDialog *openDialog() const;
+    SaveDialog *saveDialog() const { return m_saveDialog; }
 
     // The menu items that later windows hang their commands on.
     QAction *action(const QString &name) const;
@@ -77,6 +89,8 @@ private:
     QCheckBox *m_check1 = nullptr;
     std::map<Indicator, QLabel *> m_indicators;
     std::map<MenuMark, QAction *> m_marks;
+    QPointer<OpenDialog> m_openDialog;
+    SaveDialog *m_saveDialog = nullptr;
     QIcon m_learningIcon;
     QIcon m_consultationIcon;
 };

@@ -102,6 +102,37 @@ void RecordingView::setModeOption(DialogueMode mode)
     m_log.add(u"option:"_s + modeName(mode));
 }
 
+void RecordingView::showOpenDialog()
+{
+    m_log.add(u"openDialog:show"_s);
+    if (!openDialogShown && engine) {
+        ++openDialogLoads;
+        engine->Formopen_Load();
+    }
+    openDialogShown = true;
+}
+
+void RecordingView::closeOpenDialog()
+{
+    m_log.add(u"openDialog:close"_s);
+    openDialogShown = false;
+}
+
+void RecordingView::runSaveDialog()
+{
+    m_log.add(u"saveDialog:run"_s);
+    if (engine)
+        engine->Formsave_Load();
+    if (onSaveDialog)
+        onSaveDialog();
+    m_log.add(u"saveDialog:done"_s);
+}
+
+void RecordingView::closeSaveDialog()
+{
+    m_log.add(u"saveDialog:close"_s);
+}
+
 QStringList RecordingView::transcriptLines() const
 {
     return transcript.split(u"\r\n"_s);
@@ -170,6 +201,15 @@ void RecordingExit::endProgram(int exitStatus)
     ended = true;
     status = exitStatus;
     m_log.add(u"exit:"_s + QString::number(exitStatus));
+}
+
+std::optional<RegistryValue> FakeRegistry::readValue(Root, const QString &keyPath,
+                                                     const QString &valueName) const
+{
+    const auto found = values.constFind(keyPath + u'|' + valueName);
+    if (found == values.constEnd())
+        return std::nullopt;
+    return *found;
 }
 
 } // namespace teskaro::testing

@@ -34,6 +34,9 @@ public:
         : m_log(log)
     {}
 
+    // The engine whose dialogs this view loads, as the window does.
+    DialogueEngine *engine = nullptr;
+
     void processPendingEvents() override { m_log.add(u"processEvents"_s); }
     void appendToTranscript(const QString &text) override;
     void showTranscriptEnd() override { m_log.add(u"transcriptEnd"_s); }
@@ -50,6 +53,16 @@ public:
     void setMenuMark(MenuMark item, bool marked) override;
     void setInputButton(DialogueMode mode) override;
     void setModeOption(DialogueMode mode) override;
+    void showAboutBox() override { m_log.add(u"aboutBox"_s); }
+    void showOpenDialog() override;
+    void closeOpenDialog() override;
+    void runSaveDialog() override;
+    void closeSaveDialog() override;
+
+    // Runs while the save-as dialog is up, standing in for the user.
+    std::function<void()> onSaveDialog;
+    bool openDialogShown = false;
+    int openDialogLoads = 0;
 
     // Lines of the transcript, split at CR LF (the last, unfinished one too).
     QStringList transcriptLines() const;
@@ -175,6 +188,20 @@ private:
     EventLog &m_log;
 };
 
+// A registry holding exactly the values a test puts in it.
+class FakeRegistry final : public Registry
+{
+public:
+    std::optional<RegistryValue> readValue(Root root, const QString &keyPath,
+                                           const QString &valueName) const override;
+
+    void set(const QString &keyPath, const QString &valueName, RegistryValue value)
+    {
+        values[keyPath + u'|' + valueName] = std::move(value);
+    }
+    QMap<QString, RegistryValue> values;
+};
+
 // The fakes of everything around a view, wired together.
 struct PlatformFakes
 {
@@ -185,12 +212,15 @@ struct PlatformFakes
     RecordingLauncher launcher{log};
     RecordingMessages messages{log};
     RecordingExit exit{log};
-    Platform platform{files, launcher, messages, exit};
+    FakeRegistry registry;
+    Platform platform{files, launcher, messages, exit, registry};
 };
 
 // An engine driving the recording view, for tests without a window.
 struct EngineRig : PlatformFakes
 {
+    EngineRig() { view.engine = &engine; }
+
     RecordingView view{log};
     DialogueEngine engine{view, platform, speech, random};
 };

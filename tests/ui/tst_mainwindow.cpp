@@ -1,6 +1,5 @@
-#include "support/recordingfakes.h"
 #include "support/testfolder.h"
-#include "ui/mainwindow.h"
+#include "support/windowrig.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,39 +37,6 @@ private Q_SLOTS:
 };
 
 namespace {
-
-// The real main window on the engine, with every platform service faked.
-struct WindowRig : PlatformFakes
-{
-    WindowRig()
-    {
-        window.attach(engine);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        engine.Form_Load();
-        window.activateWindow();
-        input()->setFocus();
-    }
-
-    template <typename T>
-    T *child(const QString &name) const
-    {
-        T *found = window.findChild<T *>(name);
-        if (!found)
-            qWarning("no child %s", qPrintable(name));
-        return found;
-    }
-    QLineEdit *input() const { return child<QLineEdit>(u"Text2"_s); }
-    QString transcript() const { return child<QPlainTextEdit>(u"Text1"_s)->toPlainText(); }
-    void typeLine(const QString &text)
-    {
-        QTest::keyClicks(input(), text);
-        QTest::keyClick(input(), Qt::Key_Return);
-    }
-
-    MainWindow window;
-    DialogueEngine engine{window, platform, speech, random};
-};
 
 QColor baseOf(const QPlainTextEdit *edit)
 {

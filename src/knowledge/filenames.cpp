@@ -1,0 +1,28 @@
+#include "filenames.h"
+
+#include "recordformat.h"
+
+namespace teskaro {
+
+QString openDialogName(const QString &folderPath, const QString &fileName)
+{
+    return trimBlanks(folderPath + folderSeparator + fileName).toString();
+}
+
+QString saveDialogName(const QString &folderPath, const QString &typedName)
+{
+    QString name =
+        trimBlanks(folderPath + folderSeparator + trimBlanks(typedName).toString()).toString();
+    if (name.right(4).toLower() != QStringLiteral(".alm"))
+        name += QStringLiteral(".alm");
+    return name;
+}
+
+QString fullKnowledgeFileName(const QString &fileName, const QString &currentFolder)
+{
+    if (fileName.contains(folderSeparator))
+        return fileName;
+    return trimBlanks(currentFolder + folderSeparator + fileName).toString();
+}
+
+} // namespace teskaro

@@ -11,6 +11,7 @@
 namespace teskaro {
 
 struct LearningReading;
+struct LoadOutcome;
 struct QueryReading;
 
 // The conversation: start-up, the learning and query interpreters, the modes
@@ -67,6 +68,10 @@ public:
     // A dialog's drive list could not read a drive: asks Retry or Cancel.
     MessageAnswer reportUnreadableDrive(FileDialog dialog, const QString &drive);
 
+    // "Mantenimiento": sorting the knowledge file, removing repeated records.
+    void orden_Click();
+    void redun_Click();
+
     // "Acerca de...", and the about box's "&Información..." button.
     void acerca_Click();
     void cmdSysInfo_Click();
@@ -83,6 +88,7 @@ private:
 
     void learnStatement(const LearningReading &reading);
     void reloadForQuestion();
+    QString loadProblem(const LoadOutcome &outcome) const;
     void answerQuestion(const QueryReading &reading);
     void putOutReply();
 

@@ -56,26 +56,33 @@ void DialogueEngine::reloadForQuestion()
 {
     KnowledgeTable &table = m_state.table;
     table.recordCount = 0;
-    const LoadOutcome outcome = loadKnowledgeTable(m_state.activeFileName, table);
+    const QString problem = loadProblem(loadKnowledgeTable(m_state.activeFileName, table));
+    if (!problem.isEmpty())
+        append(problem + u"\r\n"_s);
+    setCountLabel(countCaption(table.recordCount));
+}
+
+// What a load that did not read the whole file tells the user, as a status
+// line without its line end; empty when there is nothing to tell.
+QString DialogueEngine::loadProblem(const LoadOutcome &outcome) const
+{
+    const QString &file = m_state.activeFileName;
     switch (outcome.status) {
     case LoadOutcome::Status::Loaded:
     case LoadOutcome::Status::Missing:
-        break;
+        return {};
     case LoadOutcome::Status::Unreadable:
-        append(u"$ No es posible leer la base de conocimientos "_s + m_state.activeFileName +
-               u": "_s + outcome.reason + u"\r\n"_s);
-        break;
+        return u"$ No es posible leer la base de conocimientos "_s + file + u": "_s +
+               outcome.reason;
     case LoadOutcome::Status::Overflow:
-        append(u"$ La base de conocimientos "_s + m_state.activeFileName + u" tiene más de "_s +
+        return u"$ La base de conocimientos "_s + file + u" tiene más de "_s +
                QString::number(KnowledgeTable::capacity) + u" registros: solo se han leído los "_s +
-               QString::number(KnowledgeTable::capacity) + u" primeros\r\n"_s);
-        break;
+               QString::number(KnowledgeTable::capacity) + u" primeros"_s;
     case LoadOutcome::Status::Incomplete:
-        append(u"$ El último registro de "_s + m_state.activeFileName +
-               u" está incompleto y no se ha tenido en cuenta\r\n"_s);
-        break;
+        return u"$ El último registro de "_s + file +
+               u" está incompleto y no se ha tenido en cuenta"_s;
     }
-    setCountLabel(countCaption(table.recordCount));
+    return {};
 }
 
 void DialogueEngine::answerQuestion(const QueryReading &reading)

@@ -15,7 +15,8 @@ namespace teskaro {
 //   (a rewrite may have renamed a new file over it), else starts again;
 // - a rewrite writes a new file beside the old one, flushes it and renames it
 //   over the old one while it holds the lock;
-// - a read holds a shared lock, so it never sees half of an append;
+// - a read takes no lock, so it never holds up learning; it sees a rewrite
+//   whole or not at all, and reads again when it catches an append half-way;
 // - an append is flushed to disk before it reports success.
 // Reasons are in Spanish: they end up in the transcript.
 

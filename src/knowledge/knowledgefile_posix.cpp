@@ -18,10 +18,14 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using namespace std::chrono_literals;
+using FileStatus = struct stat;
 
 // How long an operation waits for another program to release the file.
 constexpr auto lockPatience = 10s;
-constexpr auto lockPoll = 5ms;
+constexpr auto lockPoll = 1ms;
+// How often a read is repeated while it catches an append half-way.
+constexpr int settleAttempts = 50;
+constexpr auto settlePause = 2ms;
 
 QString reasonFor(int error)
 {
@@ -101,33 +105,41 @@ int waitForLock(int fd, int operation)
     return 0;
 }
 
+// Opens a regular file. The open does not block, so a FIFO under the file's
+// name cannot hang us; anything but a regular file is refused.
+int openChecked(const QByteArray &path, int flags, Descriptor &out)
+{
+    Descriptor fd(::open(path.constData(), flags | O_CLOEXEC | O_NONBLOCK, 0666));
+    if (!fd.isOpen())
+        return errno;
+    FileStatus opened{};
+    if (::fstat(fd.get(), &opened) != 0)
+        return errno;
+    if (S_ISDIR(opened.st_mode))
+        return EISDIR;
+    if (!S_ISREG(opened.st_mode))
+        return ENXIO;
+    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+    out = std::move(fd);
+    return 0;
+}
+
 // Opens the file and locks it, making sure that once the lock is held the
 // name still leads to the locked file: a rewrite renames a new file over the
 // old one, and work done on the old one would be lost.
 int openLocked(const QByteArray &path, int flags, int lockOperation, Descriptor &out)
 {
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        // Non-blocking open: a FIFO under the file's name must not hang us.
-        Descriptor fd(::open(path.constData(), flags | O_CLOEXEC | O_NONBLOCK, 0666));
-        if (!fd.isOpen())
-            return errno;
-        struct stat opened
-        {};
-        if (::fstat(fd.get(), &opened) != 0)
-            return errno;
-        if (S_ISDIR(opened.st_mode))
-            return EISDIR;
-        if (!S_ISREG(opened.st_mode))
-            return ENXIO;
+        Descriptor fd;
+        if (const int error = openChecked(path, flags, fd))
+            return error;
         if (const int error = waitForLock(fd.get(), lockOperation))
             return error;
-        struct stat named
-        {};
+        FileStatus opened{};
+        FileStatus named{};
         if (::fstat(fd.get(), &opened) == 0 && opened.st_nlink > 0 &&
             ::stat(path.constData(), &named) == 0 && named.st_dev == opened.st_dev &&
             named.st_ino == opened.st_ino) {
-            const int fileFlags = ::fcntl(fd.get(), F_GETFL);
-            ::fcntl(fd.get(), F_SETFL, fileFlags & ~O_NONBLOCK);
             out = std::move(fd);
             return 0;
         }
@@ -139,8 +151,7 @@ int openLocked(const QByteArray &path, int flags, int lockOperation, Descriptor 
 
 int readAll(int fd, QByteArray &bytes)
 {
-    struct stat info
-    {};
+    FileStatus info{};
     if (::fstat(fd, &info) != 0)
         return errno;
     bytes.clear();
@@ -209,20 +220,34 @@ int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t 
 
 } // namespace
 
+// Reads take no lock, so a reader never holds up learning: a rewrite
+// replaces the file through a rename, which a reader sees whole or not at
+// all, and an append is one write of whole lines. Only a read that catches
+// an append half-way ends inside a line; it is read again until the append
+// is complete. A file that really ends without a line end (edited by hand)
+// is accepted as it is after a few tries.
 FileReadOutcome readKnowledgeFile(const QString &fileName)
 {
     FileReadOutcome outcome;
-    Descriptor fd;
-    if (const int error = openLocked(QFile::encodeName(fileName), O_RDONLY, LOCK_SH, fd)) {
-        outcome.status =
-            error == ENOENT ? FileReadOutcome::Status::Missing : FileReadOutcome::Status::Failed;
-        outcome.reason = reasonFor(error);
-        return outcome;
-    }
-    if (const int error = readAll(fd.get(), outcome.bytes)) {
-        outcome.reason = reasonFor(error);
-        outcome.bytes.clear();
-        return outcome;
+    const QByteArray path = QFile::encodeName(fileName);
+    for (int attempt = 0;; ++attempt) {
+        Descriptor fd;
+        if (const int error = openChecked(path, O_RDONLY, fd)) {
+            outcome.status = error == ENOENT ? FileReadOutcome::Status::Missing
+                                             : FileReadOutcome::Status::Failed;
+            outcome.reason = reasonFor(error);
+            return outcome;
+        }
+        if (const int error = readAll(fd.get(), outcome.bytes)) {
+            outcome.reason = reasonFor(error);
+            outcome.bytes.clear();
+            return outcome;
+        }
+        const bool endsInsideALine = !outcome.bytes.isEmpty() && !outcome.bytes.endsWith('\n') &&
+                                     !outcome.bytes.endsWith('\r');
+        if (!endsInsideALine || attempt + 1 >= settleAttempts)
+            break;
+        std::this_thread::sleep_for(settlePause);
     }
     outcome.status = FileReadOutcome::Status::Read;
     return outcome;
@@ -240,8 +265,7 @@ FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray
     if (error)
         return {false, false, reasonFor(error)};
 
-    struct stat info
-    {};
+    FileStatus info{};
     if (::fstat(fd.get(), &info) != 0)
         return {false, false, reasonFor(errno)};
     const off_t sizeBefore = info.st_size;
@@ -297,8 +321,7 @@ rewriteKnowledgeFile(const QString &fileName,
         return {false, true, {}};
     const QByteArray &renewed = *transformed;
 
-    struct stat oldInfo
-    {};
+    FileStatus oldInfo{};
     const mode_t mode = ::fstat(fd.get(), &oldInfo) == 0 ? oldInfo.st_mode & 07777 : 0644;
     if (const int error = replaceThroughRename(target, renewed, mode))
         return {false, false, reasonFor(error)};
@@ -307,12 +330,9 @@ rewriteKnowledgeFile(const QString &fileName,
 
 FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &destinationName)
 {
-    Descriptor source;
-    if (const int error = openLocked(QFile::encodeName(sourceName), O_RDONLY, LOCK_SH, source))
-        return {false, false, reasonFor(error)};
-    struct stat sourceInfo
-    {};
-    ::fstat(source.get(), &sourceInfo);
+    FileStatus sourceInfo{};
+    if (::stat(QFile::encodeName(sourceName).constData(), &sourceInfo) != 0)
+        return {false, false, reasonFor(errno)};
 
     // The destination's folder must exist; the file itself may not.
     const QFileInfo destinationInfo(destinationName);
@@ -320,8 +340,7 @@ FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &des
         destinationInfo.isSymLink() ? destinationInfo.canonicalFilePath() : destinationName;
     if (target.isEmpty())
         return {false, false, reasonFor(ENOENT)};
-    struct stat existing
-    {};
+    FileStatus existing{};
     const bool destinationExists = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
     if (destinationExists && existing.st_dev == sourceInfo.st_dev &&
         existing.st_ino == sourceInfo.st_ino)
@@ -329,10 +348,9 @@ FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &des
     if (destinationExists && S_ISDIR(existing.st_mode))
         return {false, false, reasonFor(EISDIR)};
 
-    QByteArray bytes;
-    if (const int error = readAll(source.get(), bytes))
-        return {false, false, reasonFor(error)};
-    source.reset();
+    const FileReadOutcome source = readKnowledgeFile(sourceName);
+    if (source.status != FileReadOutcome::Status::Read)
+        return {false, false, source.reason};
 
     // Someone may be appending to an existing destination: hold its lock
     // while it is replaced, as every rewrite does.
@@ -341,7 +359,7 @@ FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &des
         if (const int error = openLocked(QFile::encodeName(target), O_RDONLY, LOCK_EX, destination))
             return {false, false, reasonFor(error)};
     }
-    if (const int error = replaceThroughRename(target, bytes, sourceInfo.st_mode & 07777))
+    if (const int error = replaceThroughRename(target, source.bytes, sourceInfo.st_mode & 07777))
         return {false, false, reasonFor(error)};
     return {true, false, {}};
 }

@@ -334,6 +334,8 @@ void MainWindow::connectEngine()
     connect(action(u"acerca"_s), &QAction::triggered, this, [&engine] { engine.acerca_Click(); });
     connect(action(u"abre"_s), &QAction::triggered, this, [&engine] { engine.abre_Click(); });
     connect(action(u"guar"_s), &QAction::triggered, this, [&engine] { engine.guar_Click(); });
+    connect(action(u"orden"_s), &QAction::triggered, this, [&engine] { engine.orden_Click(); });
+    connect(action(u"redun"_s), &QAction::triggered, this, [&engine] { engine.redun_Click(); });
 
     // Qt flips a check mark before it reports the click; the engine decides
     // the marks, so the old ones are put back first.

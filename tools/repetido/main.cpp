@@ -1,0 +1,60 @@
+// repetido: removes repeated records from a knowledge file, in place,
+// keeping the first of each and the order of the rest.
+
+#include "knowledge/knowledgefile.h"
+#include "knowledge/knowledgelines.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <csignal>
+
+using namespace teskaro;
+
+int main(int argc, char *argv[])
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    if (arguments.value(0) == QStringLiteral("--help")) {
+        out << "Uso: repetido ARCHIVO\n"
+               "Elimina del archivo de conocimientos ARCHIVO los registros repetidos (los que "
+               "tienen\nsus dos campos iguales a los de un registro anterior), conserva el "
+               "primero de cada\nuno y el orden de los demás, y reemplaza el archivo sin "
+               "perder ningún otro registro.\nSi alguna línea no es un registro completo, el "
+               "archivo se deja como estaba.\n";
+        return 0;
+    }
+    if (arguments.size() != 1) {
+        err << "Uso: repetido ARCHIVO   (repetido --help explica más)\n";
+        return 2;
+    }
+    const QString fileName = arguments.first();
+
+    KnowledgeLines parsed;
+    qsizetype read = 0;
+    qsizetype removed = 0;
+    const FileWriteOutcome outcome =
+        rewriteKnowledgeFile(fileName, [&](const QByteArray &old) -> std::optional<QByteArray> {
+            parsed = parseKnowledgeLines(old);
+            if (!parsed.ok)
+                return std::nullopt;
+            read = parsed.lines.size();
+            removed = removeRepeated(parsed.lines);
+            return joinKnowledgeLines(parsed.lines);
+        });
+    if (outcome.refused) {
+        err << "repetido: " << fileName << ": " << parsed.problem
+            << "; el archivo no se ha modificado\n";
+        return 1;
+    }
+    if (!outcome.ok) {
+        err << "repetido: " << fileName << ": " << outcome.reason << '\n';
+        return 1;
+    }
+    out << read << " registros leídos, " << removed << " repetidos eliminados\n";
+    return 0;
+}

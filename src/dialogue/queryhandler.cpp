@@ -88,10 +88,11 @@ QString DialogueEngine::loadProblem(const LoadOutcome &outcome) const
 void DialogueEngine::answerQuestion(const QueryReading &reading)
 {
     const KnowledgeTable &table = m_state.table;
+    const QStringMatcher subject(reading.querySubject);
     int answerCount = 0;
     for (int recordIndex = 0; recordIndex < table.recordCount; ++recordIndex) {
         const QString &topic = table.topicColumn[recordIndex];
-        if (!topicHoldsSubject(topic, reading.querySubject))
+        if (!topicHoldsSubject(topic, subject))
             continue;
         m_state.replyText = m_state.phrases.recallPhrases[pickPhrase()] + trimmedBlanks(topic) +
                             u' ' + trimmedBlanks(table.statementColumn[recordIndex]) + u' ';

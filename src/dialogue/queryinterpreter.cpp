@@ -121,15 +121,15 @@ QString subjectAsAsked(const QueryReading &reading)
     return reading.pluralStripped ? reading.querySubject + u'S' : reading.querySubject;
 }
 
-bool topicHoldsSubject(QStringView topic, QStringView querySubject)
+bool topicHoldsSubject(QStringView topic, const QStringMatcher &querySubject)
 {
-    const qsizetype matchPos = position(topic, querySubject);
+    const qsizetype matchPos = querySubject.indexIn(topic) + 1;
     if (matchPos == 0)
         return false;
     if (matchPos == 1)
         return true;
     const QChar charBefore = topic[matchPos - 2];
-    const qsizetype after = matchPos - 1 + querySubject.size();
+    const qsizetype after = matchPos - 1 + querySubject.pattern().size();
     const bool blankAfter = after < topic.size() && topic[after] == u' ';
     return charBefore == u' ' || blankAfter;
 }

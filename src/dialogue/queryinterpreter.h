@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringMatcher>
 
 namespace teskaro {
 
@@ -28,7 +29,8 @@ QueryReading readQuery(const QString &inputLine, bool invertPronouns);
 QString subjectAsAsked(const QueryReading &reading);
 
 // A topic holds the subject when the subject occurs in it and, unless it
-// stands at the very start, has a blank before or after it.
-bool topicHoldsSubject(QStringView topic, QStringView querySubject);
+// stands at the very start, has a blank before or after it. The matcher,
+// built once per question, finds the subject in every topic quickly.
+bool topicHoldsSubject(QStringView topic, const QStringMatcher &querySubject);
 
 } // namespace teskaro

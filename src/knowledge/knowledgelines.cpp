@@ -40,8 +40,7 @@ KnowledgeLines parseKnowledgeLines(const QByteArray &bytes)
         if (isBlank(line))
             continue;
 
-        const QString text = decodeWindows1252(line);
-        RecordReader reader(text);
+        RecordReader reader(line);
         KnowledgeLine parsed{line, {}};
         KnowledgeRecord rest;
         if (reader.next(parsed.record) != RecordReader::Result::Record ||

@@ -2,16 +2,16 @@
 
 #include "knowledgefile.h"
 #include "recordformat.h"
-#include "windows1252.h"
 
 namespace teskaro {
 
-int countRecords(QStringView text, int limit)
+int countRecords(QByteArrayView bytes, int limit)
 {
-    RecordReader reader(text);
-    KnowledgeRecord record;
+    RecordReader reader(bytes);
+    RecordReader::Field topic;
+    RecordReader::Field statement;
     int count = 0;
-    while (count < limit && reader.next(record) == RecordReader::Result::Record)
+    while (count < limit && reader.next(topic, statement) == RecordReader::Result::Record)
         ++count;
     return count;
 }
@@ -25,7 +25,7 @@ AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord
 
     const int room = capacity - int(records.size());
     const auto admit = [room](const QByteArray &present) {
-        return room >= 0 && countRecords(decodeWindows1252(present), room + 1) <= room;
+        return room >= 0 && countRecords(present, room + 1) <= room;
     };
     const FileWriteOutcome outcome = appendToKnowledgeFile(fileName, bytes, admit);
     if (outcome.ok)

@@ -26,7 +26,8 @@ struct AppendOutcome
 AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord> &records,
                             int capacity = KnowledgeTable::capacity);
 
-// The number of whole records in the text, counting no further than limit.
-int countRecords(QStringView text, int limit);
+// The number of whole records in a file's bytes, counting no further than
+// limit.
+int countRecords(QByteArrayView bytes, int limit);
 
 } // namespace teskaro

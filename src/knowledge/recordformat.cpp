@@ -2,6 +2,8 @@
 
 #include "windows1252.h"
 
+#include <cstring>
+
 namespace teskaro {
 
 QByteArray formatRecordLine(const KnowledgeRecord &record)
@@ -32,80 +34,91 @@ QStringView trimBlanks(QStringView text)
     return text.sliced(first, last - first);
 }
 
-RecordReader::RecordReader(QStringView text)
-    : m_text(text)
+RecordReader::RecordReader(QByteArrayView bytes)
+    : m_bytes(bytes)
 {}
 
-RecordReader::Result RecordReader::next(KnowledgeRecord &record)
+RecordReader::Result RecordReader::next(Field &topic, Field &statement)
 {
     if (!skipToNextField())
         return Result::End;
-    record.topic = readField();
+    topic = readField();
     if (!skipToNextField())
         return Result::Incomplete;
-    record.statement = readField();
+    statement = readField();
     return Result::Record;
+}
+
+RecordReader::Result RecordReader::next(KnowledgeRecord &record)
+{
+    Field topic;
+    Field statement;
+    const Result result = next(topic, statement);
+    if (result == Result::Record) {
+        decodeWindows1252(bytesOf(topic), record.topic);
+        decodeWindows1252(bytesOf(statement), record.statement);
+    }
+    return result;
 }
 
 bool RecordReader::skipToNextField()
 {
-    while (m_pos < m_text.size()) {
-        const QChar c = m_text[m_pos];
-        if (c != u' ' && c != u'\t' && c != u'\r' && c != u'\n')
+    while (m_pos < m_bytes.size()) {
+        const char c = m_bytes[m_pos];
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
             return true;
         ++m_pos;
     }
     return false;
 }
 
-QString RecordReader::readField()
+RecordReader::Field RecordReader::readField()
 {
-    const qsizetype size = m_text.size();
-    const auto consumeLineEnd = [this, size] {
-        if (m_pos < size && m_text[m_pos] == u'\r')
+    const qsizetype size = m_bytes.size();
+    const char *data = m_bytes.data();
+    const auto consumeLineEnd = [this, size, data] {
+        if (m_pos < size && data[m_pos] == '\r')
             ++m_pos;
-        if (m_pos < size && m_text[m_pos] == u'\n')
+        if (m_pos < size && data[m_pos] == '\n')
             ++m_pos;
     };
 
-    if (m_text[m_pos] == u'"') {
+    if (data[m_pos] == '"') {
         const qsizetype start = m_pos + 1;
-        qsizetype close = m_text.indexOf(u'"', start);
-        if (close < 0)
-            close = size;
-        const QString value = m_text.sliced(start, close - start).toString();
+        const void *quote = std::memchr(data + start, '"', size_t(size - start));
+        const qsizetype close = quote ? static_cast<const char *>(quote) - data : size;
         m_pos = close < size ? close + 1 : size;
         // Whatever follows the closing quote belongs to no field.
         while (m_pos < size) {
-            const QChar c = m_text[m_pos];
-            if (c == u',') {
+            const char c = data[m_pos];
+            if (c == ',') {
                 ++m_pos;
                 break;
             }
-            if (c == u'\r' || c == u'\n') {
+            if (c == '\r' || c == '\n') {
                 consumeLineEnd();
                 break;
             }
             ++m_pos;
         }
-        return value;
+        return {start, close - start};
     }
 
     const qsizetype start = m_pos;
     while (m_pos < size) {
-        const QChar c = m_text[m_pos];
-        if (c == u',' || c == u'\r' || c == u'\n')
+        const char c = data[m_pos];
+        if (c == ',' || c == '\r' || c == '\n')
             break;
         ++m_pos;
     }
-    const QString value = m_text.sliced(start, m_pos - start).toString();
+    const Field field{start, m_pos - start};
     if (m_pos < size) {
-        if (m_text[m_pos] == u',')
+        if (data[m_pos] == ',')
             ++m_pos;
         else
             consumeLineEnd();
     }
-    return value;
+    return field;
 }
 
 } // namespace teskaro

@@ -20,11 +20,13 @@ QString paddedField(QStringView phrase);
 // tabs and line ends.
 QStringView trimBlanks(QStringView text);
 
-// Reads records field by field, the way the knowledge file has always been
-// read: a field is either quoted (up to the next double quote; whatever
-// follows up to the next comma or line end is dropped) or bare (up to the
-// next comma or line end). Line ends separate fields like commas do. Blanks,
-// tabs and empty lines before a field are skipped.
+// Reads records field by field from the bytes of a knowledge file, the way
+// the file has always been read: a field is either quoted (up to the next
+// double quote; whatever follows up to the next comma or line end is
+// dropped) or bare (up to the next comma or line end). Line ends separate
+// fields like commas do. Blanks, tabs and empty lines before a field are
+// skipped. The structure is all ASCII, so the bytes are split first and
+// each field decoded on its own.
 class RecordReader
 {
 public:
@@ -34,15 +36,26 @@ public:
         Incomplete, // the text ended after the first field of a record
     };
 
-    explicit RecordReader(QStringView text);
+    // Where a field lies in the bytes.
+    struct Field
+    {
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
 
+    explicit RecordReader(QByteArrayView bytes);
+
+    Result next(Field &topic, Field &statement);
+    // The same, with both fields decoded.
     Result next(KnowledgeRecord &record);
 
-private:
-    bool skipToNextField(); // false at the end of the text
-    QString readField();
+    QByteArrayView bytesOf(Field field) const { return m_bytes.sliced(field.start, field.length); }
 
-    QStringView m_text;
+private:
+    bool skipToNextField(); // false at the end of the bytes
+    Field readField();
+
+    QByteArrayView m_bytes;
     qsizetype m_pos = 0;
 };
 

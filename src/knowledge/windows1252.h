@@ -9,6 +9,10 @@ namespace teskaro {
 // in memory everything is Unicode. These functions are the only crossing.
 QString decodeWindows1252(QByteArrayView bytes);
 
+// The same into an existing string, reusing its memory: a table reloaded
+// for every question then allocates nothing.
+void decodeWindows1252(QByteArrayView bytes, QString &into);
+
 // Characters the code page cannot hold are written as '?'.
 QByteArray encodeWindows1252(QStringView text);
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QIODevice;
+
+namespace teskaro {
+
+class ConsoleView;
+class DialogueEngine;
+
+// The menus of the window as commands: a line that begins with "/" names a
+// menu item, a dialog's choice or a question about the window's state.
+// Everything it prints goes to the stream of messages.
+class CommandInterpreter
+{
+public:
+    CommandInterpreter(DialogueEngine &engine, ConsoleView &view, QIODevice &messages);
+
+    // Runs the command the line names; the line begins with "/".
+    void run(const QString &line);
+
+private:
+    void openFile(const QString &fileName);
+    void saveAs(const QString &name);
+    void selectVoice(const QString &word);
+    void setSpeech(const QString &word);
+    void printHelp();
+    void print(const QString &text);
+
+    DialogueEngine &m_engine;
+    ConsoleView &m_view;
+    QIODevice &m_messages;
+};
+
+} // namespace teskaro

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace teskaro {
+
+// Where the lines a user types come from.
+class LineInput
+{
+public:
+    virtual ~LineInput() = default;
+
+    // The next line without its line end, or nothing once input has ended.
+    // The prompt is shown only where someone can see it.
+    virtual std::optional<QString> readLine(const QString &prompt) = 0;
+};
+
+} // namespace teskaro

@@ -1,0 +1,71 @@
+#include "consolemessageboxes.h"
+#include "consolesession.h"
+#include "consoleview.h"
+#include "dialogue/dialogueengine.h"
+#include "editlineinput.h"
+#include "options.h"
+#include "platform/filesystem.h"
+#include "platform/linuxregistry.h"
+#include "platform/processlauncher.h"
+#include "platform/programexit.h"
+#include "speech/espeakspeech.h"
+#include "streaminput.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+
+#include <unistd.h>
+
+using namespace teskaro;
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    // A knowledge file that reaches a size limit must fail its write, which
+    // the program reports, rather than kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(u"teskaro-cli"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESKARO_VERSION));
+    const ConsoleOptions options = readOptions(application);
+
+    // Output goes straight into C's streams, which the engine's immediate
+    // exit flushes: nothing written before it is lost. Input keeps no buffer
+    // of its own so that each line is handled as soon as it arrives.
+    QFile transcript;
+    QFile messagesOut;
+    QFile standardInput;
+    transcript.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    messagesOut.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    standardInput.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered);
+
+    ConsoleView view(transcript, messagesOut);
+    ConsoleMessageBoxes messages(messagesOut);
+    LocalFileSystem files;
+    DetachedProcessLauncher launcher;
+    ImmediateExit exit;
+    LinuxRegistry registry;
+    const Platform platform{files, launcher, messages, exit, registry};
+    EspeakSpeech speech;
+    SeededRandom random = options.seed ? SeededRandom(*options.seed) : SeededRandom();
+
+    DialogueEngine engine(view, platform, speech, random);
+    view.attach(engine);
+    ConsoleSession session(engine, view, messagesOut);
+    engine.Form_Load();
+    view.flush();
+
+    const bool atTerminal = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
+    std::unique_ptr<LineInput> input;
+    if (atTerminal)
+        input = std::make_unique<EditLineInput>();
+    else
+        input = std::make_unique<StreamInput>(standardInput);
+    session.run(*input);
+    return 0;
+}

@@ -1,0 +1,109 @@
+// The cost of one question and one statement, against the cost of reading
+// the knowledge file at all.
+
+#include "knowledge/knowledgefile.h"
+#include "knowledge/windows1252.h"
+#include "support/recordingfakes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+using namespace teskaro;
+using namespace teskaro::testing;
+
+namespace {
+
+// A knowledge file of n records in the learning writer's layout, the
+// topics varied so that a question matches a few of them.
+QByteArray knowledgeOf(int records)
+{
+    QByteArray bytes;
+    for (int i = 0; i < records; ++i) {
+        bytes += "\" EL ELEMENTO NUMERO " + QByteArray::number(i) +
+                 " DE LA COLECCION \",\" ES UN DATO DE PRUEBA BASTANTE LARGO PARA MEDIR \"\r\n";
+    }
+    return bytes;
+}
+
+struct Folder
+{
+    explicit Folder(int records)
+    {
+        QDir::setCurrent(dir.path());
+        QFile file(dir.filePath(u"default.alm"_s));
+        file.open(QIODevice::WriteOnly);
+        file.write(knowledgeOf(records));
+    }
+    QTemporaryDir dir;
+};
+
+// Reading the file at all, the way any Qt program would: read it whole and
+// decode it with Qt's converter.
+void readAndDecode(benchmark::State &state)
+{
+    Folder folder(int(state.range(0)));
+    for (auto _ : state) {
+        QFile file(u"default.alm"_s);
+        file.open(QIODevice::ReadOnly);
+        QStringDecoder decoder("windows-1252");
+        const QString text = decoder.decode(file.readAll());
+        benchmark::DoNotOptimize(text.constData());
+    }
+}
+
+// The same with the program's own reader and decoder, which a question uses.
+void readAndDecodeOwn(benchmark::State &state)
+{
+    Folder folder(int(state.range(0)));
+    for (auto _ : state) {
+        const FileReadOutcome file = readKnowledgeFile(u"default.alm"_s);
+        benchmark::DoNotOptimize(decodeWindows1252(file.bytes));
+    }
+}
+
+void consultationPress(benchmark::State &state)
+{
+    Folder folder(int(state.range(0)));
+    EngineRig rig;
+    rig.engine.Form_Load();
+    rig.engine.Option2_Click();
+    for (auto _ : state) {
+        rig.view.input = u"QUE SABES DEL ELEMENTO NUMERO 42"_s;
+        rig.engine.conversacion_Click();
+        state.PauseTiming();
+        rig.log.events.clear();
+        state.ResumeTiming();
+    }
+}
+
+void learningPress(benchmark::State &state)
+{
+    Folder folder(0);
+    EngineRig rig;
+    rig.engine.Form_Load();
+    int learned = 0;
+    for (auto _ : state) {
+        rig.view.input =
+            u"EL ELEMENTO NUMERO "_s + QString::number(learned) + u" ES UN DATO DE PRUEBA"_s;
+        rig.engine.aprendizaje_Click();
+        if (++learned == 1000) {
+            state.PauseTiming();
+            QFile::resize(u"default.alm"_s, 0);
+            learned = 0;
+            rig.log.events.clear();
+            state.ResumeTiming();
+        }
+    }
+}
+
+} // namespace
+
+BENCHMARK(readAndDecode)->Arg(5001)->Unit(benchmark::kMicrosecond);
+BENCHMARK(readAndDecodeOwn)->Arg(5001)->Unit(benchmark::kMicrosecond);
+BENCHMARK(consultationPress)->Arg(100)->Arg(1000)->Arg(5001)->Unit(benchmark::kMicrosecond);
+BENCHMARK(learningPress)->Unit(benchmark::kMicrosecond);

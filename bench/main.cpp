@@ -1,0 +1,21 @@
+// One program runs every benchmark and prints one table. The window runs on
+// the offscreen platform unless another one is asked for.
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform warns about window hints it cannot honour.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

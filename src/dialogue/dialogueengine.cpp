@@ -83,6 +83,17 @@ void DialogueEngine::switchMode(DialogueMode mode)
     m_view.setModeOption(mode);
 }
 
+// The look each input handler gives the window before it reads the line:
+// the mode's icon, its tip, and its picture in place of the other mode's.
+void DialogueEngine::showHandlerLook(DialogueMode mode, const QString &inputTip)
+{
+    const bool learning = mode == DialogueMode::Learning;
+    m_view.setModeIcon(mode);
+    m_view.setInputTip(inputTip);
+    m_view.setIndicatorVisible(learning ? Indicator::Image3 : Indicator::Image2, false);
+    m_view.setIndicatorVisible(learning ? Indicator::Image2 : Indicator::Image3, true);
+}
+
 QChar DialogueEngine::Text2_KeyPress(QChar typed)
 {
     return filterTypedCharacter(typed);

@@ -93,6 +93,7 @@ private:
     void putOutReply();
 
     void switchMode(DialogueMode mode);
+    void showHandlerLook(DialogueMode mode, const QString &inputTip);
     void echo(const QString &inputLine);
     void tidyUp();
 

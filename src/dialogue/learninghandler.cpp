@@ -12,11 +12,9 @@ void DialogueEngine::aprendizaje_Click()
 {
     if (m_ended)
         return;
-    m_view.setModeIcon(DialogueMode::Learning);
-    m_view.setInputTip(u" Entre información para enseñar al sistema siguiendo la sintaxis "
-                       u"establecida para el modo APRENDIZAJE "_s);
-    m_view.setIndicatorVisible(Indicator::Image3, false);
-    m_view.setIndicatorVisible(Indicator::Image2, true);
+    showHandlerLook(DialogueMode::Learning,
+                    u" Entre información para enseñar al sistema siguiendo la sintaxis "
+                    u"establecida para el modo APRENDIZAJE "_s);
 
     const QString input = m_view.inputLine();
     const LearningReading reading = readLearningInput(input, m_state.invertPronouns);

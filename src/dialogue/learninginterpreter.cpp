@@ -19,23 +19,8 @@ constexpr std::array<const char16_t *, 12> questionMarkers = {
     u" QUE SABES ", u" QUE CONOCES ", u" ACERCA DE ",  u" HABLAME "};
 constexpr std::array<const char16_t *, 4> copulaWords = {u" ESTA ", u" ESTAN ", u" ES ", u" SON "};
 
-struct PronounPair
-{
-    const char16_t *first;
-    const char16_t *second;
-};
 constexpr std::array<PronounPair, 3> pronounPairs = {
     {{u" TU ", u" MI "}, {u" TUS ", u" MIS "}, {u" TE ", u" ME "}}};
-
-template <std::size_t N>
-bool isOneOf(QStringView text, const std::array<const char16_t *, N> &words)
-{
-    for (const char16_t *word : words) {
-        if (text == QStringView(word))
-            return true;
-    }
-    return false;
-}
 
 // A statement is stored as typed but for two things the file cannot carry:
 // a double quote would end its field early, and a character outside the
@@ -51,16 +36,7 @@ QString storable(QStringView sentence)
 
 void invertLearningPronouns(QString &phrase)
 {
-    for (const PronounPair &pair : pronounPairs) {
-        qsizetype pronounPos = position(phrase, pair.first);
-        if (pronounPos != 0) {
-            overwriteAt(phrase, pronounPos, pair.second);
-        } else {
-            pronounPos = position(phrase, pair.second);
-            if (pronounPos != 0)
-                overwriteAt(phrase, pronounPos, pair.first);
-        }
-    }
+    swapPronouns(phrase, pronounPairs);
 }
 
 LearningReading readLearningInput(const QString &inputLine, bool invertPronouns)

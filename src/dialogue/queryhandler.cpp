@@ -12,11 +12,9 @@ void DialogueEngine::conversacion_Click()
 {
     if (m_ended)
         return;
-    m_view.setModeIcon(DialogueMode::Consultation);
-    m_view.setInputTip(u" Realice su consulta al sistema siguiendo la sintaxis establecida para "
-                       u"el modo CONSULTA "_s);
-    m_view.setIndicatorVisible(Indicator::Image2, false);
-    m_view.setIndicatorVisible(Indicator::Image3, true);
+    showHandlerLook(DialogueMode::Consultation,
+                    u" Realice su consulta al sistema siguiendo la sintaxis establecida para el "
+                    u"modo CONSULTA "_s);
 
     const QString input = m_view.inputLine();
     const QueryReading reading = readQuery(input, m_state.invertPronouns);

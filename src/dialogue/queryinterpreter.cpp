@@ -27,36 +27,7 @@ constexpr const char16_t *formWithoutLeadingBlank = u" SOBRE ";
 constexpr std::array<const char16_t *, 4> pluralArticles = {u"LOS ", u" LAS ", u" UNAS ",
                                                             u" UNOS "};
 
-struct PronounPair
-{
-    const char16_t *first;
-    const char16_t *second;
-};
 constexpr std::array<PronounPair, 2> pronounPairs = {{{u" TU ", u" MI "}, {u" TE ", u" ME "}}};
-
-template <std::size_t N>
-bool isOneOf(QStringView text, const std::array<const char16_t *, N> &words)
-{
-    for (const char16_t *word : words) {
-        if (text == QStringView(word))
-            return true;
-    }
-    return false;
-}
-
-void invertQueryPronouns(QString &subject)
-{
-    for (const PronounPair &pair : pronounPairs) {
-        qsizetype pronounPos = position(subject, pair.first);
-        if (pronounPos != 0) {
-            overwriteAt(subject, pronounPos, pair.second);
-        } else {
-            pronounPos = position(subject, pair.second);
-            if (pronounPos != 0)
-                overwriteAt(subject, pronounPos, pair.first);
-        }
-    }
-}
 
 } // namespace
 
@@ -98,7 +69,7 @@ QueryReading readQuery(const QString &inputLine, bool invertPronouns)
         reading.querySubject.prepend(u' ');
 
     if (invertPronouns)
-        invertQueryPronouns(reading.querySubject);
+        swapPronouns(reading.querySubject, pronounPairs);
 
     if (reading.querySubject.endsWith(u'S')) {
         qsizetype articlePos = 0;

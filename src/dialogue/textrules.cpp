@@ -34,4 +34,27 @@ void overwriteAt(QString &text, qsizetype position, QStringView replacement)
         text[start + i] = replacement[i];
 }
 
+bool isOneOf(QStringView text, std::span<const char16_t *const> words)
+{
+    for (const char16_t *word : words) {
+        if (text == QStringView(word))
+            return true;
+    }
+    return false;
+}
+
+void swapPronouns(QString &phrase, std::span<const PronounPair> pairs)
+{
+    for (const PronounPair &pair : pairs) {
+        qsizetype pronounPos = position(phrase, pair.first);
+        if (pronounPos != 0) {
+            overwriteAt(phrase, pronounPos, pair.second);
+        } else {
+            pronounPos = position(phrase, pair.second);
+            if (pronounPos != 0)
+                overwriteAt(phrase, pronounPos, pair.first);
+        }
+    }
+}
+
 } // namespace teskaro

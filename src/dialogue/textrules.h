@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <span>
+
 namespace teskaro {
 
 // The few text operations both interpreters are built from. Positions are
@@ -21,5 +23,20 @@ qsizetype position(QStringView text, QStringView needle);
 // Overwrites the characters of text from the 1-based position on with the
 // replacement, keeping the text's length.
 void overwriteAt(QString &text, qsizetype position, QStringView replacement);
+
+// Whether the text equals one of the words.
+bool isOneOf(QStringView text, std::span<const char16_t *const> words);
+
+// Two pronouns of the same length that swap places, such as " TU " and " MI ".
+struct PronounPair
+{
+    const char16_t *first;
+    const char16_t *second;
+};
+
+// For each pair in order: the first occurrence of the first pronoun becomes
+// the second, or else the first occurrence of the second becomes the first.
+// The phrase keeps its length.
+void swapPronouns(QString &phrase, std::span<const PronounPair> pairs);
 
 } // namespace teskaro

@@ -1,5 +1,6 @@
 #include "knowledgelines.h"
 
+#include "knowledgefile.h"
 #include "recordformat.h"
 #include "spanishorder.h"
 #include "windows1252.h"
@@ -17,6 +18,16 @@ namespace {
 bool isBlank(QByteArrayView line)
 {
     return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+// The program reads the file as a whole, where a quote left open runs on
+// into the next line; a line with one cannot be moved without changing what
+// the program reads. A quoted field follows its opening quote (no other
+// field starts right after one) and, left open, runs to the line's end.
+bool closesItsQuote(QByteArrayView line, RecordReader::Field field)
+{
+    const bool quoted = field.start > 0 && line[field.start - 1] == '"';
+    return !quoted || field.start + field.length < line.size();
 }
 
 } // namespace
@@ -41,15 +52,19 @@ KnowledgeLines parseKnowledgeLines(const QByteArray &bytes)
             continue;
 
         RecordReader reader(line);
-        KnowledgeLine parsed{line, {}};
-        KnowledgeRecord rest;
-        if (reader.next(parsed.record) != RecordReader::Result::Record ||
-            reader.next(rest) != RecordReader::Result::End) {
+        RecordReader::Field topic;
+        RecordReader::Field statement;
+        RecordReader::Field rest;
+        if (reader.next(topic, statement) != RecordReader::Result::Record ||
+            !closesItsQuote(line, topic) || !closesItsQuote(line, statement) ||
+            reader.next(rest, rest) != RecordReader::Result::End) {
             result.problem = u"la línea %1 no es un registro completo"_s.arg(lineNumber);
             result.lines.clear();
             return result;
         }
-        result.lines += std::move(parsed);
+        result.lines += KnowledgeLine{line,
+                                      {decodeWindows1252(reader.bytesOf(topic)),
+                                       decodeWindows1252(reader.bytesOf(statement))}};
     }
     result.ok = true;
     return result;
@@ -86,6 +101,29 @@ qsizetype removeRepeated(QList<KnowledgeLine> &lines)
         return false;
     });
     return before - lines.size();
+}
+
+LinesRewrite rewriteKnowledgeLines(const QString &fileName,
+                                   const std::function<void(QList<KnowledgeLine> &)> &change)
+{
+    LinesRewrite result;
+    KnowledgeLines parsed;
+    const FileWriteOutcome outcome =
+        rewriteKnowledgeFile(fileName, [&](const QByteArray &old) -> std::optional<QByteArray> {
+            parsed = parseKnowledgeLines(old);
+            if (!parsed.ok)
+                return std::nullopt;
+            result.linesRead = parsed.lines.size();
+            change(parsed.lines);
+            result.linesWritten = parsed.lines.size();
+            return joinKnowledgeLines(parsed.lines);
+        });
+    result.ok = outcome.ok;
+    if (outcome.refused)
+        result.problem = parsed.problem + u"; el archivo no se ha modificado"_s;
+    else if (!outcome.ok)
+        result.problem = outcome.reason;
+    return result;
 }
 
 } // namespace teskaro

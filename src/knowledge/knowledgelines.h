@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace teskaro {
 
 // A knowledge file seen line by line, for the commands that reorder or thin
@@ -39,5 +41,19 @@ void sortSpanish(QList<KnowledgeLine> &lines);
 // Drops every record whose two fields equal those of an earlier record, and
 // returns how many were dropped.
 qsizetype removeRepeated(QList<KnowledgeLine> &lines);
+
+struct LinesRewrite
+{
+    bool ok = false;
+    qsizetype linesRead = 0;
+    qsizetype linesWritten = 0;
+    QString problem; // why nothing was written
+};
+
+// Rewrites a knowledge file line by line through the change, under the
+// file's lock and through a rename; a file that is not one whole record per
+// line is left as it is.
+LinesRewrite rewriteKnowledgeLines(const QString &fileName,
+                                   const std::function<void(QList<KnowledgeLine> &)> &change);
 
 } // namespace teskaro

@@ -1,7 +1,6 @@
 // teskaro-ordenar: sorts the records of a knowledge file in Spanish
 // alphabetical order, in place, without ever losing a record.
 
-#include "knowledge/knowledgefile.h"
 #include "knowledge/knowledgelines.h"
 
 #include <QCoreApplication>
@@ -30,24 +29,11 @@ int main(int argc, char *argv[])
     }
     const QString fileName = arguments.value(0, QStringLiteral("default.alm"));
 
-    KnowledgeLines parsed;
-    const FileWriteOutcome outcome = rewriteKnowledgeFile(
-        fileName, [&parsed](const QByteArray &old) -> std::optional<QByteArray> {
-            parsed = parseKnowledgeLines(old);
-            if (!parsed.ok)
-                return std::nullopt;
-            sortSpanish(parsed.lines);
-            return joinKnowledgeLines(parsed.lines);
-        });
-    if (outcome.refused) {
-        err << "teskaro-ordenar: " << fileName << ": " << parsed.problem
-            << "; el archivo no se ha modificado\n";
+    const LinesRewrite sorted = rewriteKnowledgeLines(fileName, sortSpanish);
+    if (!sorted.ok) {
+        err << "teskaro-ordenar: " << fileName << ": " << sorted.problem << '\n';
         return 1;
     }
-    if (!outcome.ok) {
-        err << "teskaro-ordenar: " << fileName << ": " << outcome.reason << '\n';
-        return 1;
-    }
-    out << parsed.lines.size() << " registros ordenados en " << fileName << '\n';
+    out << sorted.linesWritten << " registros ordenados en " << fileName << '\n';
     return 0;
 }

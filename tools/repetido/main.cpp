@@ -1,7 +1,6 @@
 // repetido: removes repeated records from a knowledge file, in place,
 // keeping the first of each and the order of the rest.
 
-#include "knowledge/knowledgefile.h"
 #include "knowledge/knowledgelines.h"
 
 #include <QCoreApplication>
@@ -34,27 +33,13 @@ int main(int argc, char *argv[])
     }
     const QString fileName = arguments.first();
 
-    KnowledgeLines parsed;
-    qsizetype read = 0;
-    qsizetype removed = 0;
-    const FileWriteOutcome outcome =
-        rewriteKnowledgeFile(fileName, [&](const QByteArray &old) -> std::optional<QByteArray> {
-            parsed = parseKnowledgeLines(old);
-            if (!parsed.ok)
-                return std::nullopt;
-            read = parsed.lines.size();
-            removed = removeRepeated(parsed.lines);
-            return joinKnowledgeLines(parsed.lines);
-        });
-    if (outcome.refused) {
-        err << "repetido: " << fileName << ": " << parsed.problem
-            << "; el archivo no se ha modificado\n";
+    const LinesRewrite thinned =
+        rewriteKnowledgeLines(fileName, [](QList<KnowledgeLine> &lines) { removeRepeated(lines); });
+    if (!thinned.ok) {
+        err << "repetido: " << fileName << ": " << thinned.problem << '\n';
         return 1;
     }
-    if (!outcome.ok) {
-        err << "repetido: " << fileName << ": " << outcome.reason << '\n';
-        return 1;
-    }
-    out << read << " registros leídos, " << removed << " repetidos eliminados\n";
+    out << thinned.linesRead << " registros leídos, " << thinned.linesRead - thinned.linesWritten
+        << " repetidos eliminados\n";
     return 0;
 }

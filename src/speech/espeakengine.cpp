@@ -18,14 +18,18 @@ namespace {
 struct VoiceChoice
 {
     int number;
-    const char *name;
+    const char *path;    // the voice file under espeak-ng's language folder
+    const char *name;    // the same found by name, which reads every voice file
     const char *variant; // how espeak-ng's identifier of the loaded voice ends
     espeak_ng_VOICE_GENDER gender;
 };
 
+// Naming the voice by its file spares espeak-ng from reading all of its
+// voices, most of the time speech takes to start; the plain name is the way
+// back for a data layout where the file lies elsewhere.
 constexpr VoiceChoice voiceChoices[] = {
-    {1, "es+f3", "+f3", ENGENDER_FEMALE},
-    {2, "es+m3", "+m3", ENGENDER_MALE},
+    {1, "roa/es+f3", "es+f3", "+f3", ENGENDER_FEMALE},
+    {2, "roa/es+m3", "es+m3", "+m3", ENGENDER_MALE},
 };
 
 const VoiceChoice *findVoice(int number)
@@ -125,7 +129,9 @@ bool EspeakEngine::useVoice(int voice)
 
     stop();
     m_voice = 0;
-    if (espeak_SetVoiceByName(choice->name) != EE_OK || !voiceLoaded(*choice)) {
+    const bool loaded = (espeak_SetVoiceByName(choice->path) == EE_OK && voiceLoaded(*choice)) ||
+                        (espeak_SetVoiceByName(choice->name) == EE_OK && voiceLoaded(*choice));
+    if (!loaded) {
         m_error =
             u"espeak-ng: no voice \"%1\" (%2)"_s.arg(QLatin1StringView(choice->name), dataPath());
         return false;

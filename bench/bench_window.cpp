@@ -94,5 +94,21 @@ void windowStartUpToFirstPaint(benchmark::State &state)
 
 } // namespace
 
+// Asks the given number of questions in a window, then paints it: run as a
+// process of its own to measure the window's memory.
+int runWindowExchanges(int exchanges)
+{
+    WindowSession session(100);
+    for (int i = 0; i < exchanges; ++i) {
+        session.window.setInputLine(u"QUE SABES SOBRE EL ELEMENTO NUMERO 42"_s);
+        session.engine.conversacion_Click();
+        session.log.events.clear();
+        if (i % 500 == 0)
+            QApplication::processEvents();
+    }
+    QApplication::processEvents();
+    return 0;
+}
+
 BENCHMARK(windowConsultationPress)->Arg(0)->Arg(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(windowStartUpToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);

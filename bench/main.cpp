@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+int runWindowExchanges(int exchanges);
+
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -12,6 +14,8 @@ int main(int argc, char *argv[])
     // The offscreen platform warns about window hints it cannot honour.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QApplication application(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--window-exchanges")
+        return runWindowExchanges(QByteArray(argv[2]).toInt());
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -1,4 +1,5 @@
 #include "dialogue/dialogueengine.h"
+#include "personalfolder.h"
 #include "platform/filesystem.h"
 #include "platform/linuxregistry.h"
 #include "platform/processlauncher.h"
@@ -9,6 +10,7 @@
 #include "ui/widgetmessageboxes.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <csignal>
 
@@ -24,6 +26,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("teskaro"));
     QApplication::setApplicationVersion(QStringLiteral(TESKARO_VERSION));
     QApplication::setWindowIcon(pictureIcon(QStringLiteral("teskaro")));
+    // Lets the desktop match the window with its menu entry
+    // (packaging/org.example.teskaro.desktop) for its icon and name.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.teskaro"));
+    // Started from the desktop menu: work in ~/Teskaro, with the sample
+    // knowledge base on first start. Otherwise in the folder we were started in.
+    enterPersonalFolderIfAsked(QDir::homePath(), QApplication::applicationDirPath());
 
     MainWindow window;
     WidgetMessageBoxes messages(&window);

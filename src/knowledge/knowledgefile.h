@@ -41,23 +41,24 @@ struct FileWriteOutcome
 
 FileReadOutcome readKnowledgeFile(const QString &fileName);
 
-// Appends the bytes as one piece; creates the file when it is missing. A
-// file whose last line lacks its line end gets one first, so the new
-// records start on a line of their own. When given, admit sees the file's
-// present contents while the lock is held and may refuse the append. On
-// failure the file is left as it was.
+// Appends the bytes as one piece; creates the file when it is missing, and
+// fails on one it cannot both read and write. A file whose last line lacks
+// its line end gets one first, so the new records start on a line of their
+// own. When given, admit sees the file's present contents while the lock is
+// held and may refuse the append. On failure the file is left as it was.
 FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray &bytes,
                                        const std::function<bool(const QByteArray &)> &admit = {});
 
-// Replaces the contents of an existing file with transform(old contents).
-// A transform that returns nothing leaves the file untouched (refused).
+// Replaces the contents of an existing file, which must be readable and
+// writable, with transform(old contents). A transform that returns nothing
+// leaves the file untouched (refused).
 FileWriteOutcome
 rewriteKnowledgeFile(const QString &fileName,
                      const std::function<std::optional<QByteArray>(const QByteArray &)> &transform);
 
 // Copies the source file to the destination, replacing what is there through
 // a rename, so that neither file is ever left half written. Refuses to copy
-// a file onto itself.
+// a file onto itself, or onto one that may not be written.
 FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &destinationName);
 
 } // namespace teskaro

@@ -24,8 +24,8 @@ using FileStatus = struct stat;
 constexpr auto lockPatience = 10s;
 constexpr auto lockPoll = 1ms;
 // How often a read is repeated while it catches an append half-way.
-constexpr int settleAttempts = 50;
-constexpr auto settlePause = 2ms;
+constexpr int settleAttempts = 20;
+constexpr auto settlePause = 1ms;
 
 QString reasonFor(int error)
 {
@@ -247,7 +247,12 @@ FileReadOutcome readKnowledgeFile(const QString &fileName)
                                      !outcome.bytes.endsWith('\r');
         if (!endsInsideALine || attempt + 1 >= settleAttempts)
             break;
+        // An append in progress is over within a moment and leaves the file
+        // longer; a file that simply ends without a line end stays as it is.
         std::this_thread::sleep_for(settlePause);
+        FileStatus now{};
+        if (::fstat(fd.get(), &now) == 0 && now.st_size == outcome.bytes.size())
+            break;
     }
     outcome.status = FileReadOutcome::Status::Read;
     return outcome;
@@ -257,11 +262,10 @@ FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray
                                        const std::function<bool(const QByteArray &)> &admit)
 {
     const QByteArray path = QFile::encodeName(fileName);
+    // The file must be readable too: an append that cannot see what the file
+    // holds cannot tell whether it may add to it, nor start on a new line.
     Descriptor fd;
     int error = openLocked(path, O_RDWR | O_APPEND | O_CREAT, LOCK_EX, fd);
-    const bool canRead = error == 0;
-    if (error == EACCES)
-        error = openLocked(path, O_WRONLY | O_APPEND | O_CREAT, LOCK_EX, fd);
     if (error)
         return {false, false, reasonFor(error)};
 
@@ -272,16 +276,16 @@ FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray
 
     if (admit) {
         QByteArray present;
-        if (canRead && readAll(fd.get(), present) != 0)
-            present.clear();
+        if (const int readError = readAll(fd.get(), present))
+            return {false, false, reasonFor(readError)};
         if (!admit(present))
             return {false, true, {}};
     }
 
     QByteArray piece = bytes;
     char last = '\n';
-    if (canRead && sizeBefore > 0 && ::pread(fd.get(), &last, 1, sizeBefore - 1) == 1 &&
-        last != '\n' && last != '\r') {
+    if (sizeBefore > 0 && ::pread(fd.get(), &last, 1, sizeBefore - 1) == 1 && last != '\n' &&
+        last != '\r') {
         piece.prepend("\r\n");
     }
 
@@ -310,8 +314,10 @@ rewriteKnowledgeFile(const QString &fileName,
         return {false, false, reasonFor(ENOENT)};
     const QByteArray path = QFile::encodeName(target);
 
+    // Opened for writing as well, though it is replaced: a file its owner
+    // may not write is left alone.
     Descriptor fd;
-    if (const int error = openLocked(path, O_RDONLY, LOCK_EX, fd))
+    if (const int error = openLocked(path, O_RDWR, LOCK_EX, fd))
         return {false, false, reasonFor(error)};
     QByteArray old;
     if (const int error = readAll(fd.get(), old))
@@ -356,7 +362,9 @@ FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &des
     // while it is replaced, as every rewrite does.
     Descriptor destination;
     if (destinationExists) {
-        if (const int error = openLocked(QFile::encodeName(target), O_RDONLY, LOCK_EX, destination))
+        // Opened for writing, though it is replaced: a file its owner may
+        // not write is left alone.
+        if (const int error = openLocked(QFile::encodeName(target), O_WRONLY, LOCK_EX, destination))
             return {false, false, reasonFor(error)};
     }
     if (const int error = replaceThroughRename(target, source.bytes, sourceInfo.st_mode & 07777))

@@ -5,6 +5,8 @@
 
 namespace teskaro {
 
+using namespace Qt::StringLiterals;
+
 int countRecords(QByteArrayView bytes, int limit)
 {
     RecordReader reader(bytes);
@@ -23,16 +25,38 @@ AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord
     for (const KnowledgeRecord &record : records)
         bytes += formatRecordLine(record);
 
+    // The new records start on a line of their own. They read back as written
+    // only if the file ends with a whole record: after a lone field they
+    // would be paired out of step, and a quote left open at the end would
+    // run on into them.
     const int room = capacity - int(records.size());
-    const auto admit = [room](const QByteArray &present) {
-        return room >= 0 && countRecords(present, room + 1) <= room;
+    QString refusal;
+    const auto admit = [room, &refusal](const QByteArray &present) {
+        if (room < 0)
+            return false;
+        RecordReader reader(present);
+        RecordReader::Field topic;
+        RecordReader::Field statement;
+        RecordReader::Result result;
+        int count = 0;
+        while ((result = reader.next(topic, statement)) == RecordReader::Result::Record) {
+            if (++count > room)
+                return false;
+        }
+        const bool quoteLeftOpen = count > 0 && present[statement.start - 1] == '"' &&
+                                   statement.start + statement.length == present.size();
+        if (result == RecordReader::Result::Incomplete || quoteLeftOpen) {
+            refusal = u"el final del archivo no es un registro completo"_s;
+            return false;
+        }
+        return true;
     };
     const FileWriteOutcome outcome = appendToKnowledgeFile(fileName, bytes, admit);
     if (outcome.ok)
         return {AppendOutcome::Status::Appended, {}};
-    if (outcome.refused)
+    if (outcome.refused && refusal.isEmpty())
         return {AppendOutcome::Status::Full, {}};
-    return {AppendOutcome::Status::Failed, outcome.reason};
+    return {AppendOutcome::Status::Failed, outcome.refused ? refusal : outcome.reason};
 }
 
 } // namespace teskaro

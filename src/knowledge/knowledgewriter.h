@@ -22,7 +22,8 @@ struct AppendOutcome
 // Appends the records to the knowledge file in one piece, each field written
 // exactly as given, and returns once they are on disk. Refuses when the file
 // would then hold more than `capacity` records, because such a file can no
-// longer be loaded whole.
+// longer be loaded whole. Fails when the file does not end with a whole
+// record, because the new records would not read back as written.
 AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord> &records,
                             int capacity = KnowledgeTable::capacity);
 

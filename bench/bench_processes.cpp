@@ -86,4 +86,5 @@ BENCHMARK(windowMemory)
     ->Arg(20000)
     ->UseManualTime()
     ->Iterations(1)
+    ->Repetitions(1)
     ->Unit(benchmark::kMillisecond);

@@ -34,11 +34,6 @@ QString storable(QStringView sentence)
 
 } // namespace
 
-void invertLearningPronouns(QString &phrase)
-{
-    swapPronouns(phrase, pronounPairs);
-}
-
 LearningReading readLearningInput(const QString &inputLine, bool invertPronouns)
 {
     LearningReading reading;
@@ -85,8 +80,8 @@ LearningReading readLearningInput(const QString &inputLine, bool invertPronouns)
     reading.subjectPhrase = u' ' + sentence.left(copulaPos - 1) + u' ';
     reading.verbPhrase = u' ' + sentence.right(length - copulaPos) + u' ';
     if (invertPronouns) {
-        invertLearningPronouns(reading.verbPhrase);
-        invertLearningPronouns(reading.subjectPhrase);
+        swapPronouns(reading.verbPhrase, pronounPairs);
+        swapPronouns(reading.subjectPhrase, pronounPairs);
     }
     return reading;
 }

@@ -28,8 +28,4 @@ struct LearningReading
 
 LearningReading readLearningInput(const QString &inputLine, bool invertPronouns);
 
-// Swaps the first " TU " for " MI " (or else the first " MI " for " TU "),
-// then likewise " TUS "/" MIS " and " TE "/" ME ". The phrase keeps its length.
-void invertLearningPronouns(QString &phrase);
-
 } // namespace teskaro

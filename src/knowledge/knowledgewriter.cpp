@@ -7,17 +7,6 @@ namespace teskaro {
 
 using namespace Qt::StringLiterals;
 
-int countRecords(QByteArrayView bytes, int limit)
-{
-    RecordReader reader(bytes);
-    RecordReader::Field topic;
-    RecordReader::Field statement;
-    int count = 0;
-    while (count < limit && reader.next(topic, statement) == RecordReader::Result::Record)
-        ++count;
-    return count;
-}
-
 AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord> &records,
                             int capacity)
 {

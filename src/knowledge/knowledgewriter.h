@@ -27,8 +27,4 @@ struct AppendOutcome
 AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord> &records,
                             int capacity = KnowledgeTable::capacity);
 
-// The number of whole records in a file's bytes, counting no further than
-// limit.
-int countRecords(QByteArrayView bytes, int limit);
-
 } // namespace teskaro

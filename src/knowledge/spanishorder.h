@@ -10,9 +10,4 @@ namespace teskaro {
 // of other alphabets come after Z.
 int compareSpanish(QStringView left, QStringView right);
 
-inline bool spanishLess(QStringView left, QStringView right)
-{
-    return compareSpanish(left, right) < 0;
-}
-
 } // namespace teskaro

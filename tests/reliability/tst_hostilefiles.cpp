@@ -97,6 +97,13 @@ QString statusLine(const HostileFile &hostile, const QString &file)
     return {};
 }
 
+// The line a failed save-as writes.
+QString copyFailure(const DialogueState &state, const QString &reason)
+{
+    return u"$ No se ha podido copiar "_s + state.activeFileName + u" en "_s +
+           state.selectedFileName + u": "_s + reason + u"\r\n"_s;
+}
+
 } // namespace
 
 void TestHostileFiles::startUp()
@@ -248,8 +255,7 @@ void TestHostileFiles::saveAsFromIt()
         QCOMPARE(added, QString());
         QCOMPARE(bytesOf(u"COPIA.alm"_s), bytesOf(u"default.alm"_s));
     } else {
-        QCOMPARE(added, u"$ No se ha podido copiar "_s + state.activeFileName + u" en "_s +
-                            state.selectedFileName + u": "_s + hostile.readReason + u"\r\n"_s);
+        QCOMPARE(added, copyFailure(state, hostile.readReason));
         QVERIFY(!QFile::exists(u"COPIA.alm"_s));
     }
     QCOMPARE(fingerprint(u"default.alm"_s), before);
@@ -285,8 +291,7 @@ void TestHostileFiles::saveAsOntoIt()
         QCOMPARE(added, QString());
         QCOMPARE(bytesOf(u"default.alm"_s), bytesOf(u"bueno.alm"_s));
     } else {
-        QCOMPARE(added, u"$ No se ha podido copiar "_s + state.activeFileName + u" en "_s +
-                            state.selectedFileName + u": "_s + hostile.replaceReason + u"\r\n"_s);
+        QCOMPARE(added, copyFailure(state, hostile.replaceReason));
         QCOMPARE(fingerprint(u"default.alm"_s), before);
     }
     QCOMPARE(bytesOf(u"bueno.alm"_s), QByteArray("\" EL SOL \",\" ES UNA ESTRELLA \"\r\n"));

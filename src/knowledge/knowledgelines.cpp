@@ -2,9 +2,9 @@
 
 #include "knowledgefile.h"
 #include "recordformat.h"
-#include "spanishorder.h"
 #include "windows1252.h"
 
+#include <QCollator>
 #include <QSet>
 
 #include <algorithm>
@@ -80,12 +80,16 @@ QByteArray joinKnowledgeLines(const QList<KnowledgeLine> &lines)
 
 void sortSpanish(QList<KnowledgeLine> &lines)
 {
+    // ICU's rules for Spanish. Blanks and punctuation count as characters;
+    // skipped, " A B " would sort as " AB ".
+    QCollator collator(QLocale(QLocale::Spanish, QLocale::Spain));
+    collator.setIgnorePunctuation(false);
     std::stable_sort(lines.begin(), lines.end(),
-                     [](const KnowledgeLine &left, const KnowledgeLine &right) {
-                         const int topics = compareSpanish(left.record.topic, right.record.topic);
+                     [&collator](const KnowledgeLine &left, const KnowledgeLine &right) {
+                         const int topics = collator.compare(left.record.topic, right.record.topic);
                          if (topics != 0)
                              return topics < 0;
-                         return compareSpanish(left.record.statement, right.record.statement) < 0;
+                         return collator.compare(left.record.statement, right.record.statement) < 0;
                      });
 }
 

@@ -34,8 +34,11 @@ KnowledgeLines parseKnowledgeLines(const QByteArray &bytes);
 // The lines again, each ended by CR LF.
 QByteArray joinKnowledgeLines(const QList<KnowledgeLine> &lines);
 
-// Spanish alphabetical order of topic, then statement; equal records keep
-// their order.
+// Spanish alphabetical order (ICU's, through QCollator) of topic, then
+// statement: blanks, then punctuation and symbols, then digits, then the
+// letters with Ñ after N. Accents, then case (lower case first), only break
+// ties. Records that compare equal keep their order; control characters do
+// not count.
 void sortSpanish(QList<KnowledgeLine> &lines);
 
 // Drops every record whose two fields equal those of an earlier record, and

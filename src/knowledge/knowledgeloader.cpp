@@ -30,11 +30,11 @@ LoadOutcome loadKnowledgeTable(const QString &fileName, KnowledgeTable &table)
         case RecordReader::Result::Record:
             if (table.isFull())
                 return {LoadOutcome::Status::Overflow, {}};
-            // Decoding into the rows in place reuses their memory: a question
+            KnowledgeRecord &row = table.appendRow();
+            // Decoding into the row in place reuses its memory: a question
             // reloads the whole file, and should cost little more than that.
-            decodeWindows1252(reader.bytesOf(topic), table.topicColumn[table.recordCount]);
-            decodeWindows1252(reader.bytesOf(statement), table.statementColumn[table.recordCount]);
-            ++table.recordCount;
+            decodeWindows1252(reader.bytesOf(topic), row.topic);
+            decodeWindows1252(reader.bytesOf(statement), row.statement);
             break;
         }
     }

@@ -19,9 +19,8 @@ struct LoadOutcome
     QString reason; // why an unreadable file could not be read
 };
 
-// Reads the records of the file into the table, from row recordCount on,
-// adding one to recordCount per record. Whatever the outcome, the rows read
-// before a problem stay in the table.
+// Reads the records of the file into the table after the records it holds.
+// Whatever the outcome, the records read before a problem stay in it.
 LoadOutcome loadKnowledgeTable(const QString &fileName, KnowledgeTable &table);
 
 } // namespace teskaro

@@ -2,9 +2,12 @@
 
 namespace teskaro {
 
-QString countCaption(int count)
+KnowledgeRecord &KnowledgeTable::appendRow()
 {
-    return u' ' + QString::number(count);
+    Q_ASSERT(!isFull());
+    if (m_count == m_rows.size())
+        m_rows.emplace_back();
+    return m_rows[m_count++];
 }
 
 } // namespace teskaro

@@ -1,29 +1,33 @@
 #pragma once
 
-#include <QString>
+#include "record.h"
 
-#include <array>
+#include <QList>
 
 namespace teskaro {
 
-// The in-memory image of the knowledge file: two parallel columns with room
-// for 5001 records. A load overwrites rows from 0 on and leaves the rest as
-// they were; readers stop at recordCount - 1, so older rows are never seen.
-struct KnowledgeTable
+// The in-memory image of the knowledge file. Every question reads the file
+// into it afresh, so it is cleared and refilled often: cleared rows keep
+// their strings, and a reload writes into them instead of allocating anew.
+class KnowledgeTable
 {
+public:
+    // The most records a table holds. A file with more cannot be loaded
+    // whole, so learning never lets a file grow beyond it.
     static constexpr int capacity = 5001;
 
-    std::array<QString, capacity> topicColumn;
-    std::array<QString, capacity> statementColumn;
-    int recordCount = 0;
+    int recordCount() const { return m_count; }
+    bool isFull() const { return m_count >= capacity; }
+    const KnowledgeRecord &record(int index) const { return m_rows.at(index); }
 
-    bool isFull() const { return recordCount >= capacity; }
+    void clear() { m_count = 0; }
+    // The row of the next record, which counts as loaded from now on. Only
+    // while the table is not full.
+    KnowledgeRecord &appendRow();
+
+private:
+    QList<KnowledgeRecord> m_rows;
+    int m_count = 0;
 };
-
-// The record count as the main window shows it: one blank, then the digits.
-QString countCaption(int count);
-
-// What the count label shows while the table counts as not loaded.
-inline constexpr char16_t notLoadedCaption[] = u"??";
 
 } // namespace teskaro

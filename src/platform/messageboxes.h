@@ -4,7 +4,8 @@
 
 namespace teskaro {
 
-struct MessageBoxSpec
+// A message for the user in a modal box.
+struct Message
 {
     enum class Icon {
         None,
@@ -16,7 +17,7 @@ struct MessageBoxSpec
     };
 
     QString title;
-    QString text; // CR characters mark line breaks
+    QString text; // "\n" marks a line break; it holds no CR
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
 };
@@ -33,7 +34,7 @@ class MessageBoxes
 {
 public:
     virtual ~MessageBoxes() = default;
-    virtual MessageAnswer show(const MessageBoxSpec &box) = 0;
+    virtual MessageAnswer show(const Message &message) = 0;
 };
 
 } // namespace teskaro

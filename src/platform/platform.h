@@ -4,7 +4,6 @@
 #include "messageboxes.h"
 #include "processlauncher.h"
 #include "programexit.h"
-#include "registry.h"
 
 namespace teskaro {
 
@@ -16,7 +15,6 @@ struct Platform
     ProcessLauncher &processes;
     MessageBoxes &messages;
     ProgramExit &exit;
-    Registry &registry;
 };
 
 } // namespace teskaro

@@ -1,20 +1,19 @@
 #include "aboutinfo.h"
 
+#include "teskaro/version.h"
+
 namespace teskaro {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-constexpr int versionMajor = 1;
-constexpr int versionMinor = 0;
-constexpr int versionRevision = 35;
-
-} // namespace
-
 QString applicationTitle()
 {
     return u"teskaro"_s;
+}
+
+QString authorAddress()
+{
+    return u"https://teskaro.example/"_s;
 }
 
 AboutInfo aboutInfo()
@@ -23,8 +22,8 @@ AboutInfo aboutInfo()
     AboutInfo info;
     info.caption = u"acerca de "_s + title + u"..."_s;
     info.title = title;
-    info.version = u"Versión compilada: "_s + QString::number(versionMajor) + u'.' +
-                   QString::number(versionMinor) + u'.' + QString::number(versionRevision);
+    info.version = u"Versión compilada: "_s + QString::number(version::major) + u'.' +
+                   QString::number(version::minor) + u'.' + QString::number(version::patch);
     info.description =
         u"  Sistema Experto de Aprendizaje y Consulta de propósito general basado en el "
         u"lenguaje humano. Forma parte de un proyecto de investigación en inteligencia "

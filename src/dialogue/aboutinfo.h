@@ -8,14 +8,17 @@ namespace teskaro {
 // it is; the about box shows it upper-cased.
 QString applicationTitle();
 
+// Where the program sends its users for help.
+QString authorAddress();
+
 // What the about box shows, filled afresh each time it opens.
 struct AboutInfo
 {
-    QString caption;     // "acerca de TESKARO..."
-    QString title;       // lblTitle
-    QString version;     // lblVersion
-    QString description; // lblDescription
-    QString disclaimer;  // lblDisclaimer
+    QString caption; // "acerca de TESKARO..."
+    QString title;
+    QString version;
+    QString description;
+    QString disclaimer;
 };
 
 AboutInfo aboutInfo();

@@ -1,219 +1,102 @@
 #include "dialogueengine.h"
 
-#include "keyfilter.h"
-#include "modelook.h"
-#include "sysinfo.h"
-
 namespace teskaro {
 
 using namespace Qt::StringLiterals;
 
-DialogueEngine::DialogueEngine(DialogueView &view, const Platform &platform, SpeechControl &speech,
+DialogueEngine::DialogueEngine(const Platform &platform, SpeechControl &speech,
                                RandomSource &random)
-    : m_view(view)
-    , m_platform(platform)
-    , m_speech(speech)
-    , m_random(random)
+    : m_services{platform, speech, random}
+    , m_conversation(m_session, m_services)
+    , m_fileCommands(m_session, m_services)
 {}
 
-void DialogueEngine::pressDefaultButton()
+void DialogueEngine::start()
 {
-    if (m_state.mode == DialogueMode::Learning)
-        aprendizaje_Click();
-    else
-        conversacion_Click();
+    StartUp(m_session, m_services).run();
 }
 
-void DialogueEngine::Option1_Click()
+void DialogueEngine::submit(const QString &line)
 {
-    switchMode(DialogueMode::Learning);
+    if (!ended())
+        m_conversation.submit(line);
 }
 
-void DialogueEngine::Option2_Click()
+void DialogueEngine::switchMode(Mode mode)
 {
-    switchMode(DialogueMode::Consultation);
+    if (!ended())
+        m_conversation.switchMode(mode);
 }
 
-void DialogueEngine::aprend_Click()
+void DialogueEngine::setSpeechEnabled(bool on)
 {
-    if (m_ended)
+    if (!ended())
+        m_session.setSpeaks(on);
+}
+
+void DialogueEngine::setVoice(Voice voice)
+{
+    if (ended())
         return;
-    m_view.setMenuMark(MenuMark::Aprend, true);
-    m_view.setMenuMark(MenuMark::Consul, false);
-    Option1_Click();
+    if (voice == Voice::Male || m_session.speaks())
+        m_services.speech.selectVoice(voice);
+    m_session.setChosenVoice(voice);
 }
 
-void DialogueEngine::consul_Click()
+void DialogueEngine::toggleInversion()
 {
-    if (m_ended)
+    if (ended())
         return;
-    m_view.setMenuMark(MenuMark::Consul, true);
-    m_view.setMenuMark(MenuMark::Aprend, false);
-    Option2_Click();
+    Message warning;
+    warning.title = u"Adevertencia! - Parvelix Suite PRO"_s;
+    warning.text = u"   Al activar/desactivar la opción de INVERSION DE PRONOMBRES (MI/TU ME/TE) "
+                   u"atribuye al programa TESKARO una entidad de personalidad propia.\n\n"
+                   u"   Utilice siempre la misma forma para no alterar la estructura de la "
+                   u"información"_s;
+    m_services.platform.messages.show(warning);
+    m_session.setInvertsPronouns(!m_session.invertsPronouns());
 }
 
-// A switch runs in full even when its mode is already on: the banner and a
-// new prompt are written again.
-void DialogueEngine::switchMode(DialogueMode mode)
+void DialogueEngine::beginOpenKnowledgeFile()
 {
-    if (m_ended)
-        return;
-    const bool learning = mode == DialogueMode::Learning;
-    const ModeLook &look = modeLook(mode);
-    m_state.mode = mode;
-
-    m_view.setTranscriptColours(look.background, look.text);
-    m_view.setIndicatorVisible(Indicator::Image2, learning);
-    m_view.setIndicatorVisible(Indicator::Image3, !learning);
-    m_view.setIndicatorVisible(Indicator::Picture2, !learning);
-    m_view.setIndicatorVisible(Indicator::Picture1, learning);
-    m_view.setMenuMark(MenuMark::Aprend, learning);
-    m_view.setMenuMark(MenuMark::Consul, !learning);
-    m_view.setInputButton(mode);
-    m_view.setModeIcon(mode);
-    m_view.setInputTip(QString::fromUtf16(look.inputTip));
-
-    const QString &prompt = (m_state.phrases.*look.prompts)[pickPhrase()];
-    append(u"\r\n"_s + QString::fromUtf16(look.banner) + u"\r\n\r\n"_s + prompt + u"\r\n"_s);
-    speakIfOn(prompt);
-
-    m_view.setInputLine(QString());
-    m_view.showTranscriptEnd();
-    m_view.focusInputLine();
-    m_view.setModeOption(mode);
+    if (!ended())
+        m_fileCommands.beginOpen();
 }
 
-// The look each input handler gives the window before it reads the line:
-// the mode's icon, its tip, and its picture in place of the other mode's.
-void DialogueEngine::showHandlerLook(DialogueMode mode, const QString &inputTip)
+void DialogueEngine::openKnowledgeFile(const QString &path)
 {
-    const bool learning = mode == DialogueMode::Learning;
-    m_view.setModeIcon(mode);
-    m_view.setInputTip(inputTip);
-    m_view.setIndicatorVisible(learning ? Indicator::Image3 : Indicator::Image2, false);
-    m_view.setIndicatorVisible(learning ? Indicator::Image2 : Indicator::Image3, true);
+    if (!ended())
+        m_fileCommands.open(path);
 }
 
-QChar DialogueEngine::Text2_KeyPress(QChar typed)
+void DialogueEngine::saveKnowledgeFileAs(const QString &path)
 {
-    return filterTypedCharacter(typed);
+    if (!ended())
+        m_fileCommands.saveAs(path);
 }
 
-void DialogueEngine::inve_Click()
+void DialogueEngine::cancelSaveAs()
 {
-    if (m_ended)
-        return;
-    MessageBoxSpec box;
-    box.title = u"Adevertencia! - Parvelix Suite PRO"_s;
-    box.text = u"   Al activar/desactivar la opción de INVERSION DE PRONOMBRES (MI/TU ME/TE) "
-               u"atribuye al programa TESKARO una entidad de personalidad propia.\r\r"
-               u"   Utilice siempre la misma forma para no alterar la estructura de la "
-               u"información"_s;
-    m_platform.messages.show(box);
-    m_state.invertPronouns = !m_state.invertPronouns;
-    m_view.setMenuMark(MenuMark::Inve, m_state.invertPronouns);
+    if (!ended())
+        m_fileCommands.cancelSaveAs();
 }
 
-void DialogueEngine::salir_Click()
+void DialogueEngine::sortKnowledgeFile()
 {
-    endProgram(0);
+    if (!ended())
+        m_fileCommands.sort();
 }
 
-void DialogueEngine::acerca_Click()
+void DialogueEngine::removeRepeatedRecords()
 {
-    if (m_ended)
-        return;
-    m_view.showAboutBox();
+    if (!ended())
+        m_fileCommands.removeRepeatedRecords();
 }
 
-void DialogueEngine::cmdSysInfo_Click()
+void DialogueEngine::quit()
 {
-    if (m_ended)
-        return;
-    StartSysInfo(m_platform);
-}
-
-void DialogueEngine::Check1_Click(bool ticked)
-{
-    if (m_ended)
-        return;
-    m_state.speechOn = ticked;
-    m_view.focusInputLine();
-}
-
-void DialogueEngine::masc_Click()
-{
-    if (m_ended)
-        return;
-    m_speech.selectVoice(2);
-    m_state.femaleVoiceMarked = false;
-    m_view.setMenuMark(MenuMark::Masc, true);
-    m_view.setMenuMark(MenuMark::Feme, false);
-}
-
-// The female voice is taken only while speech is on; the mark moves anyway.
-void DialogueEngine::feme_Click()
-{
-    if (m_ended)
-        return;
-    if (m_state.speechOn)
-        m_speech.selectVoice(1);
-    m_state.femaleVoiceMarked = true;
-    m_view.setMenuMark(MenuMark::Feme, true);
-    m_view.setMenuMark(MenuMark::Masc, false);
-}
-
-void DialogueEngine::echo(const QString &inputLine)
-{
-    append(u"\r\n  [ "_s + inputLine + u" ]\r\n"_s);
-}
-
-void DialogueEngine::tidyUp()
-{
-    m_view.setInputLine(QString());
-    m_view.showTranscriptEnd();
-}
-
-int DialogueEngine::pickPhrase()
-{
-    m_state.phraseIndex = pickPhraseIndex(m_random, m_state.phraseCount);
-    return m_state.phraseIndex;
-}
-
-void DialogueEngine::append(const QString &text)
-{
-    m_state.transcript += text;
-    m_view.appendToTranscript(text);
-}
-
-void DialogueEngine::setCountLabel(const QString &caption)
-{
-    m_state.countLabel = caption;
-    m_view.setCountLabel(caption);
-}
-
-void DialogueEngine::setCaption(const QString &caption)
-{
-    m_state.caption = caption;
-    m_view.setCaption(caption);
-}
-
-void DialogueEngine::setKnowledgeFileBox(const QString &fileName)
-{
-    m_state.knowledgeFileBox = fileName;
-    m_view.setKnowledgeFileBox(fileName);
-}
-
-void DialogueEngine::speakIfOn(const QString &text)
-{
-    if (m_state.speechOn)
-        m_speech.speakText(text);
-}
-
-void DialogueEngine::endProgram(int status)
-{
-    m_ended = true;
-    m_platform.exit.endProgram(status);
+    if (!ended())
+        m_conversation.endProgram(0);
 }
 
 } // namespace teskaro

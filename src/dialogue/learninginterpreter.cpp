@@ -64,21 +64,23 @@ LearningReading readLearningInput(const QString &inputLine, bool invertPronouns)
     }
 
     sentence = storable(sentence);
-    qsizetype copulaPos = 0;
+    // The first copula of the list that occurs wins, wherever it stands.
+    qsizetype copulaAt = -1;
     for (const char16_t *copula : copulaWords) {
-        copulaPos = position(sentence, copula);
-        if (copulaPos != 0)
+        copulaAt = sentence.indexOf(QStringView(copula));
+        if (copulaAt >= 0)
             break;
     }
-    if (copulaPos == 0) {
+    if (copulaAt < 0) {
         reading.kind = LearningReading::Kind::NotUnderstood;
         return reading;
     }
 
-    const qsizetype length = sentence.size();
+    // The subject ends before the copula's blank; the verb phrase starts
+    // after it, so each gets one blank more than the sentence gives it.
     reading.kind = LearningReading::Kind::Statement;
-    reading.subjectPhrase = u' ' + sentence.left(copulaPos - 1) + u' ';
-    reading.verbPhrase = u' ' + sentence.right(length - copulaPos) + u' ';
+    reading.subjectPhrase = u' ' + sentence.first(copulaAt) + u' ';
+    reading.verbPhrase = u' ' + sentence.sliced(copulaAt + 1) + u' ';
     if (invertPronouns) {
         swapPronouns(reading.verbPhrase, pronounPairs);
         swapPronouns(reading.subjectPhrase, pronounPairs);

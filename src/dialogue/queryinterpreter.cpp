@@ -2,6 +2,7 @@
 
 #include "textrules.h"
 
+#include <algorithm>
 #include <array>
 
 namespace teskaro {
@@ -48,37 +49,36 @@ QueryReading readQuery(const QString &inputLine, bool invertPronouns)
     }
 
     const QString questionText = u' ' + trimmedBlanks(upperCase(inputLine));
+    qsizetype formAt = -1;
     QStringView form;
     for (const char16_t *keyword : questionForms) {
-        reading.formPos = position(questionText, keyword);
-        if (reading.formPos != 0) {
-            form = keyword;
+        form = keyword;
+        formAt = questionText.indexOf(form);
+        if (formAt >= 0)
             break;
-        }
     }
-    if (reading.formPos == 0) {
+    if (formAt < 0) {
         reading.kind = QueryReading::Kind::NotUnderstood;
         return reading;
     }
 
-    // The piece after the form starts at the form's final blank.
-    const qsizetype length = questionText.size();
-    const qsizetype pieceLength = length - (reading.formPos + form.size() - 2);
-    reading.querySubject = trimmedBlanks(QStringView(questionText).right(pieceLength));
+    // The subject is what follows the form, from the form's final blank on.
+    reading.querySubject =
+        trimmedBlanks(QStringView(questionText).sliced(formAt + form.size() - 1));
     if (form != QStringView(formWithoutLeadingBlank))
         reading.querySubject.prepend(u' ');
 
     if (invertPronouns)
         swapPronouns(reading.querySubject, pronounPairs);
 
+    // A plural subject with its article is searched for without its final
+    // "S", so that the singular is found too.
     if (reading.querySubject.endsWith(u'S')) {
-        qsizetype articlePos = 0;
-        for (const char16_t *article : pluralArticles) {
-            articlePos = position(reading.querySubject, article);
-            if (articlePos != 0)
-                break;
-        }
-        if (articlePos != 0) {
+        const bool hasPluralArticle =
+            std::any_of(pluralArticles.begin(), pluralArticles.end(), [&](const char16_t *article) {
+                return reading.querySubject.contains(QStringView(article));
+            });
+        if (hasPluralArticle) {
             reading.querySubject.chop(1);
             reading.pluralStripped = true;
         }
@@ -94,15 +94,14 @@ QString subjectAsAsked(const QueryReading &reading)
 
 bool topicHoldsSubject(QStringView topic, const QStringMatcher &querySubject)
 {
-    const qsizetype matchPos = querySubject.indexIn(topic) + 1;
-    if (matchPos == 0)
+    const qsizetype matchAt = querySubject.indexIn(topic);
+    if (matchAt < 0)
         return false;
-    if (matchPos == 1)
+    if (matchAt == 0)
         return true;
-    const QChar charBefore = topic[matchPos - 2];
-    const qsizetype after = matchPos - 1 + querySubject.pattern().size();
+    const qsizetype after = matchAt + querySubject.pattern().size();
     const bool blankAfter = after < topic.size() && topic[after] == u' ';
-    return charBefore == u' ' || blankAfter;
+    return topic[matchAt - 1] == u' ' || blankAfter;
 }
 
 } // namespace teskaro

@@ -18,7 +18,6 @@ struct QueryReading
     };
 
     Kind kind = Kind::Empty;
-    qsizetype formPos = 0;       // position of the question form in questionText
     QString querySubject;        // as searched for: cut, inverted, maybe singular
     bool pluralStripped = false; // a final "S" was cut off for the search
 };

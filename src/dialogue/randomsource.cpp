@@ -26,12 +26,10 @@ quint32 SeededRandom::clockSeed()
     return quint32(QTime::currentTime().msecsSinceStartOfDay() / 1000);
 }
 
-int pickPhraseIndex(RandomSource &random, int phraseCount)
+qsizetype pickIndex(RandomSource &random, qsizetype count)
 {
     const float r = random.next();
-    if (phraseCount < 1)
-        return 0;
-    return std::clamp(int(float(phraseCount) * r) + 1, 1, phraseCount);
+    return std::clamp(qsizetype(float(count) * r), qsizetype(0), count - 1);
 }
 
 } // namespace teskaro

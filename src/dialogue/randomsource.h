@@ -29,7 +29,7 @@ private:
     QRandomGenerator m_generator;
 };
 
-// The pick rule: Int(phraseCount * r) + 1, that is 1 to phraseCount.
-int pickPhraseIndex(RandomSource &random, int phraseCount);
+// The pick rule, Int(count * r): an index from 0 to count - 1, each as likely.
+qsizetype pickIndex(RandomSource &random, qsizetype count);
 
 } // namespace teskaro

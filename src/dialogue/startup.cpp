@@ -1,72 +1,73 @@
-#include "dialogueengine.h"
+#include "startup.h"
 
+#include "aboutinfo.h"
 #include "knowledge/knowledgeloader.h"
-#include "productinfo.h"
+#include "phrases.h"
+#include "session.h"
 
 namespace teskaro {
 
 using namespace Qt::StringLiterals;
 
-void DialogueEngine::Form_Load()
+StartUp::StartUp(Session &session, const Services &services)
+    : m_session(session)
+    , m_services(services)
+{}
+
+bool StartUp::run()
 {
-    m_view.processPendingEvents();
-    if (!runStartUp())
-        failStartUp();
+    if (greet())
+        return true;
+    fail();
+    return false;
 }
 
-bool DialogueEngine::runStartUp()
+bool StartUp::greet()
 {
-    m_state.activeFileName = u"default.alm"_s;
-    setKnowledgeFileBox(m_state.activeFileName);
-    if (!m_speech.selectVoice(2))
+    const Platform &platform = m_services.platform;
+    const QString file = u"default.alm"_s;
+    m_session.setKnowledgeFile(file);
+    if (!m_services.speech.selectVoice(Voice::Male))
         return false;
-    setCaption(u"$ Reorganizando recuerdos e ideas..."_s);
-    m_state.phraseCount = phraseCountAtStart;
-    fillPhraseTables(m_state.phrases);
-    m_state.table = KnowledgeTable();
-    append(u"$ Recuperando ideas y recuerdos...\r\n"_s);
-    append(m_platform.files.currentFolder() + u"\r\n"_s);
+    m_session.setTitle(u"$ Reorganizando recuerdos e ideas..."_s);
+    m_session.table().clear();
+    m_session.append(u"$ Recuperando ideas y recuerdos...\r\n"_s);
+    m_session.append(platform.files.currentFolder() + u"\r\n"_s);
 
-    if (m_platform.files.fileExists(m_state.activeFileName)) {
-        append(u"$ en archivo "_s + m_state.activeFileName + u" ..."_s);
+    if (platform.files.fileExists(file)) {
+        m_session.append(u"$ en archivo "_s + file + u" ..."_s);
         // The sort runs beside us; the load below may see the file before,
         // during or after it, which the file's locking makes safe.
-        if (!m_platform.processes.start(u"IND.BAT"_s, {}))
+        if (!platform.processes.start(u"IND.BAT"_s, {}))
             return false;
-        // A file the table cannot hold whole, or that cannot be read, stops
-        // the start: answering from part of it would mislead.
-        if (loadKnowledgeTable(m_state.activeFileName, m_state.table).status !=
-            LoadOutcome::Status::Loaded) {
+        if (loadKnowledgeTable(file, m_session.table()).status != LoadOutcome::Status::Loaded)
             return false;
-        }
-        setCountLabel(countCaption(m_state.table.recordCount));
-        m_state.displayedCount = m_state.table.recordCount;
+        m_session.setLearnedCount(m_session.table().recordCount());
     } else {
-        append(u"\r\n$ Realmente no poseo ningún dato en mi memoria, pero ..."_s);
+        m_session.append(u"\r\n$ Realmente no poseo ningún dato en mi memoria, pero ..."_s);
     }
 
-    append(u"\r\n:) ESTOY LISTO PARA UNA SESION.\r\n"_s);
-    setCaption(u"TESKARO v0.4a :: Sistema Experto de Aprendizaje y Consulta basado en el "
-               u"lenguaje humano"_s);
-    append(m_state.phrases.teachPrompts[pickPhrase()] + u"\r\n"_s);
-    aprendizaje_Click();
+    m_session.append(u"\r\n:) ESTOY LISTO PARA UNA SESION.\r\n"_s);
+    m_session.setTitle(
+        u"TESKARO v0.4a :: Sistema Experto de Aprendizaje y Consulta basado en el lenguaje humano"_s);
+    m_session.append(pickPhrase(m_services.random, Phrases::standard().teachPrompts) + u"\r\n"_s);
     return true;
 }
 
-void DialogueEngine::failStartUp()
+void StartUp::fail()
 {
-    MessageBoxSpec box;
-    box.title = u" Adevertencia! - TESKARO"_s;
-    box.text =
-        u"TESKARO ha producido un fallo que impide la correcta ejecución del software. "
-        u"Este error puede ser ocasionado por una desestructuración en los archivos de "
-        u"conocimientos. También debe saber que TESKARO requiere las librerías de "
-        u"Microsoft para síntesis de Voz. Puede descargarlas de la página del autor en:  "_s +
-        authorAddress() + u'\r';
-    box.icon = MessageBoxSpec::Icon::Exclamation;
-    box.buttons = MessageBoxSpec::Buttons::Ok;
-    m_platform.messages.show(box);
-    endProgram(1);
+    Message message;
+    message.title = u" Adevertencia! - TESKARO"_s;
+    message.text = u"TESKARO ha producido un fallo que impide la correcta ejecución del software. "
+                   u"Este error puede ser ocasionado por una desestructuración en los archivos de "
+                   u"conocimientos. También debe saber que TESKARO requiere las librerías de "
+                   u"Microsoft para síntesis de Voz. Puede descargarlas de la página del autor "
+                   u"en:  "_s +
+                   authorAddress() + u'\n';
+    message.icon = Message::Icon::Exclamation;
+    m_services.platform.messages.show(message);
+    m_session.markEnded();
+    m_services.platform.exit.endProgram(1);
 }
 
 } // namespace teskaro

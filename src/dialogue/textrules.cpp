@@ -21,19 +21,6 @@ QString trimmedBlanks(QStringView text)
     return trimBlanks(text).toString();
 }
 
-qsizetype position(QStringView text, QStringView needle)
-{
-    return text.indexOf(needle) + 1;
-}
-
-void overwriteAt(QString &text, qsizetype position, QStringView replacement)
-{
-    const qsizetype start = position - 1;
-    const qsizetype count = std::min(replacement.size(), text.size() - start);
-    for (qsizetype i = 0; i < count; ++i)
-        text[start + i] = replacement[i];
-}
-
 bool isOneOf(QStringView text, std::span<const char16_t *const> words)
 {
     for (const char16_t *word : words) {
@@ -46,14 +33,12 @@ bool isOneOf(QStringView text, std::span<const char16_t *const> words)
 void swapPronouns(QString &phrase, std::span<const PronounPair> pairs)
 {
     for (const PronounPair &pair : pairs) {
-        qsizetype pronounPos = position(phrase, pair.first);
-        if (pronounPos != 0) {
-            overwriteAt(phrase, pronounPos, pair.second);
-        } else {
-            pronounPos = position(phrase, pair.second);
-            if (pronounPos != 0)
-                overwriteAt(phrase, pronounPos, pair.first);
-        }
+        const QStringView first(pair.first);
+        const QStringView second(pair.second);
+        if (const qsizetype at = phrase.indexOf(first); at >= 0)
+            phrase.replace(at, first.size(), second.data(), second.size());
+        else if (const qsizetype other = phrase.indexOf(second); other >= 0)
+            phrase.replace(other, second.size(), first.data(), first.size());
     }
 }
 

@@ -6,8 +6,8 @@
 
 namespace teskaro {
 
-// The few text operations both interpreters are built from. Positions are
-// 1-based and 0 means absent; comparisons are exact and case-sensitive.
+// The few text operations both interpreters are built from. Comparisons are
+// exact and case-sensitive; keywords carry their own blanks.
 
 // Upper case, one character for one character: "ñ" becomes "Ñ" and "é"
 // becomes "É", but a letter whose capital the knowledge file cannot hold,
@@ -16,13 +16,6 @@ QString upperCase(QStringView text);
 
 // Removes blanks (code 32) at both ends, and nothing else.
 QString trimmedBlanks(QStringView text);
-
-// 1-based position of the first occurrence of needle in text, 0 if absent.
-qsizetype position(QStringView text, QStringView needle);
-
-// Overwrites the characters of text from the 1-based position on with the
-// replacement, keeping the text's length.
-void overwriteAt(QString &text, qsizetype position, QStringView replacement);
 
 // Whether the text equals one of the words.
 bool isOneOf(QStringView text, std::span<const char16_t *const> words);

@@ -17,7 +17,7 @@ namespace {
 
 struct VoiceChoice
 {
-    int number;
+    Voice voice;
     const char *path;    // the voice file under espeak-ng's language folder
     const char *name;    // the same found by name, which reads every voice file
     const char *variant; // how espeak-ng's identifier of the loaded voice ends
@@ -28,17 +28,13 @@ struct VoiceChoice
 // voices, most of the time speech takes to start; the plain name is the way
 // back for a data layout where the file lies elsewhere.
 constexpr VoiceChoice voiceChoices[] = {
-    {1, "roa/es+f3", "es+f3", "+f3", ENGENDER_FEMALE},
-    {2, "roa/es+m3", "es+m3", "+m3", ENGENDER_MALE},
+    {Voice::Female, "roa/es+f3", "es+f3", "+f3", ENGENDER_FEMALE},
+    {Voice::Male, "roa/es+m3", "es+m3", "+m3", ENGENDER_MALE},
 };
 
-const VoiceChoice *findVoice(int number)
+const VoiceChoice &findVoice(Voice voice)
 {
-    for (const VoiceChoice &choice : voiceChoices) {
-        if (choice.number == number)
-            return &choice;
-    }
-    return nullptr;
+    return voice == Voice::Female ? voiceChoices[0] : voiceChoices[1];
 }
 
 // espeak-ng accepts an unknown variant silently and speaks with the plain language voice; its
@@ -119,21 +115,21 @@ bool EspeakEngine::usable() const
     return m_initialised && std::this_thread::get_id() == m_owner;
 }
 
-bool EspeakEngine::useVoice(int voice)
+bool EspeakEngine::useVoice(Voice voice)
 {
-    const VoiceChoice *choice = findVoice(voice);
-    if (!choice || !usable())
+    const VoiceChoice &choice = findVoice(voice);
+    if (!usable())
         return false;
     if (voice == m_voice)
         return true;
 
     stop();
-    m_voice = 0;
-    const bool loaded = (espeak_SetVoiceByName(choice->path) == EE_OK && voiceLoaded(*choice)) ||
-                        (espeak_SetVoiceByName(choice->name) == EE_OK && voiceLoaded(*choice));
+    m_voice.reset();
+    const bool loaded = (espeak_SetVoiceByName(choice.path) == EE_OK && voiceLoaded(choice)) ||
+                        (espeak_SetVoiceByName(choice.name) == EE_OK && voiceLoaded(choice));
     if (!loaded) {
         m_error =
-            u"espeak-ng: no voice \"%1\" (%2)"_s.arg(QLatin1StringView(choice->name), dataPath());
+            u"espeak-ng: no voice \"%1\" (%2)"_s.arg(QLatin1StringView(choice.name), dataPath());
         return false;
     }
     m_voice = voice;
@@ -142,7 +138,7 @@ bool EspeakEngine::useVoice(int voice)
 
 void EspeakEngine::speak(const QString &text)
 {
-    if (!usable() || m_voice == 0)
+    if (!usable() || !m_voice)
         return;
     const QByteArray utf8 = text.toUtf8();
     if (utf8.isEmpty())
@@ -161,7 +157,7 @@ void EspeakEngine::stop()
 QList<qint16> EspeakEngine::render(const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
-    if (!usable() || m_playsAloud || m_voice == 0 || utf8.isEmpty())
+    if (!usable() || m_playsAloud || !m_voice || utf8.isEmpty())
         return {};
 
     stop(); // the next "message finished" event must be this text's
@@ -186,7 +182,7 @@ QList<qint16> EspeakEngine::render(const QString &text)
 QStringList EspeakEngine::phonemes(const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
-    if (!usable() || m_voice == 0 || utf8.isEmpty())
+    if (!usable() || !m_voice || utf8.isEmpty())
         return {};
 
     stop(); // the transcription shares the translator with the synthesis thread

@@ -4,10 +4,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "speech/speechcontrol.h"
+
 #include <espeak-ng/speak_lib.h>
 
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace teskaro {
@@ -31,8 +34,8 @@ public:
     int sampleRate() const { return m_sampleRate; }
     QString errorString() const { return m_error; }
 
-    // Selects voice 1 (female) or 2 (male) and checks that espeak-ng really loaded it.
-    bool useVoice(int voice);
+    // Selects the voice and checks that espeak-ng really loaded it.
+    bool useVoice(Voice voice);
 
     void speak(const QString &text);
     void stop();
@@ -65,7 +68,7 @@ private:
     bool m_initialised = false;
     bool m_playsAloud = false;
     int m_sampleRate = 0;
-    int m_voice = 0; // the voice espeak-ng has loaded, 0 for none
+    std::optional<Voice> m_voice; // the voice espeak-ng has loaded
     QString m_error;
     Capture m_capture;
 };

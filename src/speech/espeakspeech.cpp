@@ -9,7 +9,7 @@ EspeakSpeech::EspeakSpeech(Output output)
     : m_engine(EspeakEngine::instance(output == Output::Discard))
 {}
 
-bool EspeakSpeech::selectVoice(int voice)
+bool EspeakSpeech::selectVoice(Voice voice)
 {
     if (!m_engine.useVoice(voice))
         return false;
@@ -17,7 +17,7 @@ bool EspeakSpeech::selectVoice(int voice)
     return true;
 }
 
-void EspeakSpeech::speakText(const QString &text)
+void EspeakSpeech::speak(const QString &text)
 {
     if (m_engine.useVoice(m_voice))
         m_engine.speak(spokenText(text));

@@ -31,25 +31,25 @@ public:
 
     // Also false when espeak-ng failed to initialise or lacks its Spanish voice; errorString()
     // then says why.
-    bool selectVoice(int voice) override;
-    void speakText(const QString &text) override;
+    bool selectVoice(Voice voice) override;
+    void speak(const QString &text) override;
     void beforeAnswer() override;
 
     // Whether speech reaches a sound device rather than being synthesised and dropped.
     bool playsAloud() const;
     QString errorString() const;
 
-    // What speakText() would say, with the selected voice, as mono samples at sampleRate().
+    // What speak() would say, with the selected voice, as mono samples at sampleRate().
     // Waits until the whole text is synthesised. Empty when the speech plays aloud.
     QList<qint16> renderSpeech(const QString &text);
     int sampleRate() const;
 
-    // espeak-ng's phoneme mnemonics of what speakText() would say, one entry per clause.
+    // espeak-ng's phoneme mnemonics of what speak() would say, one entry per clause.
     QStringList phonemes(const QString &text);
 
 private:
     EspeakEngine &m_engine;
-    int m_voice = 2;
+    Voice m_voice = Voice::Male;
 };
 
 } // namespace teskaro

@@ -4,6 +4,12 @@ class QString;
 
 namespace teskaro {
 
+// The two voices replies can be spoken with.
+enum class Voice {
+    Female,
+    Male
+};
+
 // The three operations the dialogue asks of a text-to-speech component.
 // Implementations: EspeakSpeech for the programs, a recording fake in tests.
 class SpeechControl
@@ -11,14 +17,15 @@ class SpeechControl
 public:
     virtual ~SpeechControl() = default;
 
-    // 1 selects the female voice, 2 the male voice, for all later speech.
-    // Returns false when the component cannot be driven at all.
-    virtual bool selectVoice(int voice) = 0;
+    // The voice of all later speech. False when the component cannot be
+    // driven at all.
+    virtual bool selectVoice(Voice voice) = 0;
 
     // Starts speaking the text and returns at once, without waiting for it.
-    virtual void speakText(const QString &text) = 0;
+    virtual void speak(const QString &text) = 0;
 
-    // Called before every answer of the query interpreter.
+    // Called before every answer to a question: what is still being said of
+    // an earlier one may stop.
     virtual void beforeAnswer() = 0;
 };
 

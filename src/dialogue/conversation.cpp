@@ -1,0 +1,208 @@
+#include "conversation.h"
+
+#include "knowledge/knowledgewriter.h"
+#include "knowledge/recordformat.h"
+#include "learninginterpreter.h"
+#include "phrases.h"
+#include "queryinterpreter.h"
+#include "session.h"
+#include "tableloading.h"
+#include "textrules.h"
+
+namespace teskaro {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString lineEnd = u"\r\n"_s;
+
+} // namespace
+
+Conversation::Conversation(Session &session, const Services &services)
+    : m_session(session)
+    , m_services(services)
+{}
+
+void Conversation::submit(const QString &line)
+{
+    if (m_session.mode() == Mode::Learning)
+        learn(line);
+    else
+        answer(line);
+}
+
+void Conversation::switchMode(Mode mode)
+{
+    const bool learning = mode == Mode::Learning;
+    m_session.setMode(mode);
+    const Phrases &phrases = Phrases::standard();
+    const QString &prompt =
+        pickPhrase(m_services.random, learning ? phrases.teachPrompts : phrases.askPrompts);
+    const QString banner = learning ? u"$   ... cambiando a modo aprendizaje..."_s
+                                    : u"$   ... cambiando a modo consulta ..."_s;
+    m_session.append(lineEnd + banner + lineEnd + lineEnd + prompt + lineEnd);
+    speakIfOn(prompt);
+}
+
+void Conversation::endProgram(int status)
+{
+    m_session.markEnded();
+    m_services.platform.exit.endProgram(status);
+}
+
+void Conversation::learn(const QString &line)
+{
+    const LearningReading reading = readLearningInput(line, m_session.invertsPronouns());
+    using Kind = LearningReading::Kind;
+    switch (reading.kind) {
+    case Kind::ConsultCommand:
+        switchMode(Mode::Consultation);
+        return;
+    case Kind::Empty:
+        return;
+    default:
+        break;
+    }
+
+    echo(line);
+    switch (reading.kind) {
+    case Kind::ConsultCommand:
+    case Kind::Empty:
+        break;
+    case Kind::Exit:
+        endProgram(0);
+        break;
+    case Kind::Question:
+        m_session.append(u":) CAMBIA A MODO CONSULTA SI DESEAS FORMULAR ALGUNA PREGUNTA "_s +
+                         lineEnd);
+        break;
+    case Kind::QuestionMark:
+        switchMode(Mode::Consultation);
+        break;
+    case Kind::NotUnderstood:
+        reply(pickPhrase(m_services.random, Phrases::standard().notUnderstood));
+        break;
+    case Kind::Statement:
+        learnStatement(reading);
+        break;
+    }
+}
+
+// The statement is on disk before it is acknowledged, so the user is never
+// told something was learned that is not there.
+void Conversation::learnStatement(const LearningReading &reading)
+{
+    const QString &subject = reading.subjectPhrase;
+    const QString &verbPhrase = reading.verbPhrase;
+    const QString acknowledgement =
+        pickPhrase(m_services.random, Phrases::standard().learned) + subject + u"... "_s + lineEnd;
+
+    KnowledgeTable &table = m_session.table();
+    if (table.isFull()) {
+        reply(u":( MI BASE DE CONOCIMIENTOS ESTA LLENA. NO PUEDO APRENDER NADA MAS EN ESTE "
+              u"ARCHIVO "_s);
+        return;
+    }
+    // The direct record, then its mirror image, so that the statement is
+    // found from either side.
+    const QList<KnowledgeRecord> records{
+        {paddedField(subject), paddedField(verbPhrase)},
+        {paddedField(verbPhrase), paddedField(subject)},
+    };
+    const AppendOutcome outcome = appendRecords(m_session.knowledgeFile(), records);
+    switch (outcome.status) {
+    case AppendOutcome::Status::Appended:
+        table.appendRow() = {subject, verbPhrase};
+        m_session.append(acknowledgement + lineEnd);
+        m_session.setLearnedCount(m_session.learnedCount() + 1);
+        speakIfOn(acknowledgement);
+        break;
+    case AppendOutcome::Status::Full:
+        reply(u":( MI BASE DE CONOCIMIENTOS ESTA LLENA. NO PUEDO APRENDER NADA MAS EN ESTE "
+              u"ARCHIVO "_s);
+        break;
+    case AppendOutcome::Status::Failed:
+        m_session.append(u"$ No he podido guardar lo aprendido en "_s + m_session.knowledgeFile() +
+                         u": "_s + outcome.reason + u". No se ha aprendido nada."_s + lineEnd);
+        break;
+    }
+}
+
+void Conversation::answer(const QString &line)
+{
+    const QueryReading reading = readQuery(line, m_session.invertsPronouns());
+    using Kind = QueryReading::Kind;
+    if (reading.kind == Kind::LearningCommand) {
+        switchMode(Mode::Learning);
+        return;
+    }
+
+    // The file is the master copy: every question reads it again.
+    const QString problem = reloadTable(m_session);
+    if (!problem.isEmpty())
+        m_session.append(problem + lineEnd);
+    if (!line.isEmpty())
+        echo(line);
+
+    switch (reading.kind) {
+    case Kind::LearningCommand:
+    case Kind::Empty:
+        break;
+    case Kind::Exit:
+        endProgram(0);
+        break;
+    case Kind::NotUnderstood:
+        answerLine(pickPhrase(m_services.random, Phrases::standard().notUnderstood));
+        break;
+    case Kind::Question:
+        answerQuestion(reading);
+        break;
+    }
+}
+
+void Conversation::answerQuestion(const QueryReading &reading)
+{
+    const Phrases &phrases = Phrases::standard();
+    const KnowledgeTable &table = m_session.table();
+    const QStringMatcher subject(reading.querySubject);
+    bool answered = false;
+    for (int index = 0; index < table.recordCount(); ++index) {
+        const KnowledgeRecord &record = table.record(index);
+        if (!topicHoldsSubject(record.topic, subject))
+            continue;
+        answerLine(pickPhrase(m_services.random, phrases.recall) + trimmedBlanks(record.topic) +
+                   u' ' + trimmedBlanks(record.statement) + u' ');
+        answered = true;
+    }
+    if (!answered)
+        answerLine(pickPhrase(m_services.random, phrases.ignorance) + subjectAsAsked(reading) +
+                   u' ');
+}
+
+void Conversation::echo(const QString &line)
+{
+    m_session.append(lineEnd + u"  [ "_s + line + u" ]"_s + lineEnd);
+}
+
+void Conversation::reply(const QString &text)
+{
+    m_session.append(text + lineEnd);
+    speakIfOn(text);
+}
+
+// Every reply to a question first lets the voice know an answer is coming.
+void Conversation::answerLine(const QString &text)
+{
+    m_session.append(text + lineEnd);
+    m_services.speech.beforeAnswer();
+    speakIfOn(text);
+}
+
+void Conversation::speakIfOn(const QString &text)
+{
+    if (m_session.speaks())
+        m_services.speech.speak(text);
+}
+
+} // namespace teskaro

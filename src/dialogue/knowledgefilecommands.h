@@ -1,0 +1,32 @@
+#pragma once
+
+#include "services.h"
+
+#include <QString>
+
+namespace teskaro {
+
+class Session;
+
+// What the user does with the knowledge file as a whole: choose another
+// one, copy it under a new name, sort it, remove its repeated records.
+// Choosing or copying leaves the table counted as not loaded until the next
+// question reads the file.
+class KnowledgeFileCommands
+{
+public:
+    KnowledgeFileCommands(Session &session, const Services &services);
+
+    void beginOpen();
+    void open(const QString &path);
+    void saveAs(const QString &path);
+    void cancelSaveAs();
+    void sort();
+    void removeRepeatedRecords();
+
+private:
+    Session &m_session;
+    Services m_services;
+};
+
+} // namespace teskaro

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "knowledge/knowledgetable.h"
+#include "mode.h"
+#include "speech/speechcontrol.h"
+
+#include <QObject>
+#include <QString>
+
+namespace teskaro {
+
+// Everything the conversation keeps between two user actions, and the news
+// of each change to what the user can see. The engine alone changes it;
+// front ends read it and connect to its signals to show it their own way.
+class Session final : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    Mode mode() const { return m_mode; }
+    bool invertsPronouns() const { return m_invertPronouns; }
+    bool speaks() const { return m_speechEnabled; }
+    // The voice the user chose last; it speaks only once it could be selected.
+    Voice chosenVoice() const { return m_chosenVoice; }
+    bool hasEnded() const { return m_ended; }
+
+    // The knowledge file in use: a name relative to the working folder until
+    // a dialog or a save-as makes it a full path.
+    QString knowledgeFile() const { return m_knowledgeFile; }
+    // The learned-knowledge counter as it is shown: " 12", or "??" while the
+    // table counts as not loaded, or "00" before anything was loaded.
+    QString countCaption() const { return m_countCaption; }
+    QString title() const { return m_title; }
+    // Everything written to the transcript, lines ended by CR LF.
+    QString transcript() const { return m_transcript; }
+    const KnowledgeTable &table() const { return m_table; }
+
+    void setMode(Mode mode);
+    void setInvertsPronouns(bool on);
+    void setSpeaks(bool on) { m_speechEnabled = on; }
+    void setChosenVoice(Voice voice);
+    void markEnded() { m_ended = true; }
+    void setKnowledgeFile(const QString &name);
+    void setTitle(const QString &title);
+    KnowledgeTable &table() { return m_table; }
+
+    // The learned-knowledge counter: set from a load, one more for each
+    // statement learned.
+    int learnedCount() const { return m_learnedCount; }
+    void setLearnedCount(int count);
+    // Shows a count without making it the learned-knowledge counter.
+    void showCount(int count);
+    void showNotLoaded();
+
+    void append(const QString &text);
+
+Q_SIGNALS:
+    // Every switch, also to the mode already on.
+    void modeChanged(Mode mode);
+    // What the transcript gained, with plain "\n" line ends for display.
+    void textAdded(const QString &text);
+    void countChanged(const QString &caption);
+    void knowledgeFileChanged(const QString &name);
+    void titleChanged(const QString &title);
+    void chosenVoiceChanged(Voice voice);
+    void pronounInversionChanged(bool on);
+
+private:
+    void setCountCaption(const QString &caption);
+
+    Mode m_mode = Mode::Learning;
+    bool m_invertPronouns = true;
+    bool m_speechEnabled = false;
+    Voice m_chosenVoice = Voice::Male;
+    bool m_ended = false;
+    QString m_knowledgeFile;
+    QString m_countCaption = QStringLiteral("00");
+    QString m_title;
+    QString m_transcript;
+    KnowledgeTable m_table;
+    int m_learnedCount = 0;
+};
+
+} // namespace teskaro

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace teskaro {
+
+class Session;
+
+// Reads the active knowledge file into the session's table afresh and shows
+// its record count. Returns what the user must be told, as a status line
+// without its line end: empty when the whole file was read or when there is
+// no file (an empty knowledge base, which the first statement creates).
+QString reloadTable(Session &session);
+
+} // namespace teskaro

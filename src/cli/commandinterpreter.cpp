@@ -1,7 +1,9 @@
 #include "commandinterpreter.h"
 
-#include "consoleview.h"
+#include "dialogue/aboutinfo.h"
 #include "dialogue/dialogueengine.h"
+#include "dialogue/textrules.h"
+#include "knowledge/filenames.h"
 #include "statusline.h"
 
 #include <QDir>
@@ -16,23 +18,38 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using MenuEvent = void (DialogueEngine::*)();
-
 struct MenuItem
 {
     const char16_t *command;
-    MenuEvent event;
+    void (*choose)(DialogueEngine &engine);
 };
 
-// The menu items a command clicks as they are, without an argument.
+// The menu items a command chooses as they are, without an argument.
 constexpr MenuItem menuItems[] = {
-    {u"aprendizaje", &DialogueEngine::aprend_Click},
-    {u"consulta", &DialogueEngine::consul_Click},
-    {u"ordenar", &DialogueEngine::orden_Click},
-    {u"redundancias", &DialogueEngine::redun_Click},
-    {u"invertir", &DialogueEngine::inve_Click},
-    {u"acerca", &DialogueEngine::acerca_Click},
-    {u"salir", &DialogueEngine::salir_Click},
+    {u"aprendizaje",
+     [](DialogueEngine &engine) {
+         engine.switchMode(Mode::Learning);
+     }},
+    {u"consulta",
+     [](DialogueEngine &engine) {
+         engine.switchMode(Mode::Consultation);
+     }},
+    {u"ordenar",
+     [](DialogueEngine &engine) {
+         engine.sortKnowledgeFile();
+     }},
+    {u"redundancias",
+     [](DialogueEngine &engine) {
+         engine.removeRepeatedRecords();
+     }},
+    {u"invertir",
+     [](DialogueEngine &engine) {
+         engine.toggleInversion();
+     }},
+    {u"salir",
+     [](DialogueEngine &engine) {
+         engine.quit();
+     }},
 };
 
 const char16_t helpText[] =
@@ -56,10 +73,8 @@ const char16_t helpText[] =
 
 } // namespace
 
-CommandInterpreter::CommandInterpreter(DialogueEngine &engine, ConsoleView &view,
-                                       QIODevice &messages)
+CommandInterpreter::CommandInterpreter(DialogueEngine &engine, QIODevice &messages)
     : m_engine(engine)
-    , m_view(view)
     , m_messages(messages)
 {}
 
@@ -81,12 +96,14 @@ void CommandInterpreter::run(const QString &line)
 
     for (const MenuItem &item : menuItems) {
         if (command == QStringView(item.command)) {
-            withoutArgument([&] { (m_engine.*item.event)(); });
+            withoutArgument([&] { item.choose(m_engine); });
             return;
         }
     }
     if (command == u"estado"_s)
-        withoutArgument([this] { print(statusLine(m_engine.state())); });
+        withoutArgument([this] { print(statusLine(m_engine.session())); });
+    else if (command == u"acerca"_s)
+        withoutArgument([this] { printAbout(); });
     else if (command == u"ayuda"_s)
         withoutArgument([this] { printHelp(); });
     else if (command == u"abrir"_s)
@@ -113,8 +130,7 @@ void CommandInterpreter::openFile(const QString &fileName)
         print(u"No existe el archivo "_s + fileName);
         return;
     }
-    m_engine.abre_Click();
-    m_engine.Formopen_Command1_Click(file.absolutePath(), file.fileName());
+    m_engine.openKnowledgeFile(openDialogName(file.absolutePath(), file.fileName()));
 }
 
 // The save-as dialog opens on the current folder; a name that holds a
@@ -125,22 +141,26 @@ void CommandInterpreter::saveAs(const QString &name)
         print(u"Falta el nombre: /guardar NOMBRE"_s);
         return;
     }
+    QString folder = QDir::currentPath();
+    QString typedName = name;
     if (name.contains(u'/')) {
         const QFileInfo file(name);
-        m_view.setNextSaveChoice(file.absolutePath(), file.fileName());
-    } else {
-        m_view.setNextSaveChoice(QDir::currentPath(), name);
+        folder = file.absolutePath();
+        typedName = file.fileName();
     }
-    m_engine.guar_Click();
+    if (trimmedBlanks(typedName).isEmpty())
+        m_engine.cancelSaveAs();
+    else
+        m_engine.saveKnowledgeFileAs(saveDialogName(folder, typedName));
 }
 
 void CommandInterpreter::selectVoice(const QString &word)
 {
     const QString voice = word.trimmed().toLower();
     if (voice == u"masculina"_s)
-        m_engine.masc_Click();
+        m_engine.setVoice(Voice::Male);
     else if (voice == u"femenina"_s)
-        m_engine.feme_Click();
+        m_engine.setVoice(Voice::Female);
     else
         print(u"Use /voz masculina o /voz femenina"_s);
 }
@@ -149,11 +169,18 @@ void CommandInterpreter::setSpeech(const QString &word)
 {
     const QString answer = word.trimmed().toLower();
     if (answer == u"si"_s || answer == u"sí"_s)
-        m_engine.Check1_Click(true);
+        m_engine.setSpeechEnabled(true);
     else if (answer == u"no"_s)
-        m_engine.Check1_Click(false);
+        m_engine.setSpeechEnabled(false);
     else
         print(u"Use /sintesis si o /sintesis no"_s);
+}
+
+void CommandInterpreter::printAbout()
+{
+    const AboutInfo info = aboutInfo();
+    print(info.caption + u'\n' + info.title + u'\n' + info.version + u'\n' + info.description +
+          u'\n' + info.disclaimer);
 }
 
 void CommandInterpreter::printHelp()

@@ -6,7 +6,6 @@ class QIODevice;
 
 namespace teskaro {
 
-class ConsoleView;
 class DialogueEngine;
 
 // The menus of the window as commands: a line that begins with "/" names a
@@ -15,7 +14,7 @@ class DialogueEngine;
 class CommandInterpreter
 {
 public:
-    CommandInterpreter(DialogueEngine &engine, ConsoleView &view, QIODevice &messages);
+    CommandInterpreter(DialogueEngine &engine, QIODevice &messages);
 
     // Runs the command the line names; the line begins with "/".
     void run(const QString &line);
@@ -25,11 +24,11 @@ private:
     void saveAs(const QString &name);
     void selectVoice(const QString &word);
     void setSpeech(const QString &word);
+    void printAbout();
     void printHelp();
     void print(const QString &text);
 
     DialogueEngine &m_engine;
-    ConsoleView &m_view;
     QIODevice &m_messages;
 };
 

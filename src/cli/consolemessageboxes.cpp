@@ -1,19 +1,17 @@
 #include "consolemessageboxes.h"
 
-#include "linebreaks.h"
-
 #include <QIODevice>
 
 namespace teskaro {
 
-MessageAnswer ConsoleMessageBoxes::show(const MessageBoxSpec &box)
+MessageAnswer ConsoleMessageBoxes::show(const Message &message)
 {
-    QString text = box.title + u'\n' + withLineFeeds(box.text);
+    QString text = message.title + u'\n' + message.text;
     if (!text.endsWith(u'\n'))
         text += u'\n';
     m_out.write(text.toUtf8());
-    return box.buttons == MessageBoxSpec::Buttons::RetryCancel ? MessageAnswer::Cancel
-                                                               : MessageAnswer::Ok;
+    return message.buttons == Message::Buttons::RetryCancel ? MessageAnswer::Cancel
+                                                            : MessageAnswer::Ok;
 }
 
 } // namespace teskaro

@@ -16,7 +16,7 @@ public:
         : m_out(out)
     {}
 
-    MessageAnswer show(const MessageBoxSpec &box) override;
+    MessageAnswer show(const Message &message) override;
 
 private:
     QIODevice &m_out;

@@ -1,23 +1,28 @@
 #include "consolesession.h"
 
-#include "consoleview.h"
 #include "dialogue/dialogueengine.h"
+#include "dialogue/keyfilter.h"
 #include "lineinput.h"
 #include "statusline.h"
+
+#include <QFileDevice>
 
 namespace teskaro {
 
 using namespace Qt::StringLiterals;
 
-ConsoleSession::ConsoleSession(DialogueEngine &engine, ConsoleView &view, QIODevice &messages)
+ConsoleSession::ConsoleSession(DialogueEngine &engine, QIODevice &transcript, QIODevice &messages)
     : m_engine(engine)
-    , m_view(view)
-    , m_commands(engine, view, messages)
-{}
+    , m_transcript(transcript)
+    , m_commands(engine, messages)
+{
+    QObject::connect(&engine.session(), &Session::textAdded, &engine.session(),
+                     [this](const QString &text) { m_transcript.write(text.toUtf8()); });
+}
 
 void ConsoleSession::run(LineInput &input)
 {
-    while (const std::optional<QString> line = input.readLine(promptLine(m_engine.state())))
+    while (const std::optional<QString> line = input.readLine(promptLine(m_engine.session())))
         handleLine(*line);
 }
 
@@ -29,18 +34,24 @@ void ConsoleSession::handleLine(const QString &line)
         m_commands.run(line);
     else
         type(line);
-    m_view.flush();
+    flush();
+}
+
+void ConsoleSession::flush()
+{
+    if (auto *file = qobject_cast<QFileDevice *>(&m_transcript))
+        file->flush();
 }
 
 // Each character goes through the input line's key filter, as a key typed
-// in the window does; Enter then presses the current mode's button.
+// in the window does; Enter then sends the line.
 void ConsoleSession::type(const QString &text)
 {
-    QString input = m_view.inputLine();
+    QString line;
+    line.reserve(text.size());
     for (const QChar typed : text)
-        input += DialogueEngine::Text2_KeyPress(typed);
-    m_view.setInputLine(input);
-    m_engine.pressDefaultButton();
+        line += filterTypedCharacter(typed);
+    m_engine.submit(line);
 }
 
 } // namespace teskaro

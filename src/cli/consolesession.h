@@ -6,16 +6,16 @@ class QIODevice;
 
 namespace teskaro {
 
-class ConsoleView;
 class DialogueEngine;
 class LineInput;
 
 // A conversation at a terminal: each line is typed into the input line and
-// sent with Enter, unless it is a command.
+// sent with Enter, unless it is a command. The transcript goes to its own
+// stream as it grows, and nothing else does.
 class ConsoleSession
 {
 public:
-    ConsoleSession(DialogueEngine &engine, ConsoleView &view, QIODevice &messages);
+    ConsoleSession(DialogueEngine &engine, QIODevice &transcript, QIODevice &messages);
 
     // Handles lines until input ends.
     void run(LineInput &input);
@@ -24,11 +24,14 @@ public:
     // types a single "/", so that any text can be typed.
     void handleLine(const QString &line);
 
+    // Hands what the transcript gained over to the terminal.
+    void flush();
+
 private:
     void type(const QString &text);
 
     DialogueEngine &m_engine;
-    ConsoleView &m_view;
+    QIODevice &m_transcript;
     CommandInterpreter m_commands;
 };
 

@@ -1,15 +1,14 @@
 #include "consolemessageboxes.h"
 #include "consolesession.h"
-#include "consoleview.h"
 #include "dialogue/dialogueengine.h"
 #include "editlineinput.h"
 #include "options.h"
 #include "platform/filesystem.h"
-#include "platform/linuxregistry.h"
 #include "platform/processlauncher.h"
 #include "platform/programexit.h"
 #include "speech/espeakspeech.h"
 #include "streaminput.h"
+#include "teskaro/version.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -31,7 +30,7 @@ int main(int argc, char *argv[])
 
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(u"teskaro-cli"_s);
-    QCoreApplication::setApplicationVersion(QStringLiteral(TESKARO_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(version::text));
     const ConsoleOptions options = readOptions(application);
 
     // Output goes straight into C's streams, which the engine's immediate
@@ -44,21 +43,18 @@ int main(int argc, char *argv[])
     messagesOut.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
     standardInput.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered);
 
-    ConsoleView view(transcript, messagesOut);
     ConsoleMessageBoxes messages(messagesOut);
     LocalFileSystem files;
     DetachedProcessLauncher launcher;
     ImmediateExit exit;
-    LinuxRegistry registry;
-    const Platform platform{files, launcher, messages, exit, registry};
+    const Platform platform{files, launcher, messages, exit};
     EspeakSpeech speech;
     SeededRandom random = options.seed ? SeededRandom(*options.seed) : SeededRandom();
 
-    DialogueEngine engine(view, platform, speech, random);
-    view.attach(engine);
-    ConsoleSession session(engine, view, messagesOut);
-    engine.Form_Load();
-    view.flush();
+    DialogueEngine engine(platform, speech, random);
+    ConsoleSession session(engine, transcript, messagesOut);
+    engine.start();
+    session.flush();
 
     const bool atTerminal = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
     std::unique_ptr<LineInput> input;

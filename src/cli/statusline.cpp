@@ -1,28 +1,31 @@
 #include "statusline.h"
 
+#include "dialogue/session.h"
+
 #include <QFileInfo>
 
 namespace teskaro {
 
 using namespace Qt::StringLiterals;
 
-QString modeName(DialogueMode mode)
+QString modeName(Mode mode)
 {
-    return mode == DialogueMode::Learning ? u"Aprendizaje"_s : u"Consulta"_s;
+    return mode == Mode::Learning ? u"Aprendizaje"_s : u"Consulta"_s;
 }
 
-QString statusLine(const DialogueState &state)
+QString statusLine(const Session &session)
 {
-    return u"Base de conocimiento : "_s + state.knowledgeFileBox + u" | Aprendizaje directo:"_s +
-           state.countLabel + u" | Modo: "_s + modeName(state.mode);
+    return u"Base de conocimiento : "_s + session.knowledgeFile() + u" | Aprendizaje directo:"_s +
+           session.countCaption() + u" | Modo: "_s + modeName(session.mode());
 }
 
 // A file opened through a folder is known by its full path; the prompt
 // keeps to its name so that it stays short.
-QString promptLine(const DialogueState &state)
+QString promptLine(const Session &session)
 {
-    return u"["_s + modeName(state.mode) + u" · "_s + QFileInfo(state.knowledgeFileBox).fileName() +
-           u" · "_s + state.countLabel.trimmed() + u"] > "_s;
+    return u"["_s + modeName(session.mode()) + u" · "_s +
+           QFileInfo(session.knowledgeFile()).fileName() + u" · "_s +
+           session.countCaption().trimmed() + u"] > "_s;
 }
 
 } // namespace teskaro

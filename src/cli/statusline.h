@@ -1,20 +1,22 @@
 #pragma once
 
-#include "dialogue/dialoguestate.h"
+#include "dialogue/mode.h"
 
 #include <QString>
 
 namespace teskaro {
 
+class Session;
+
 // How the side panel of the window is told on a terminal.
 
 // "Aprendizaje" or "Consulta", as the mode options read.
-QString modeName(DialogueMode mode);
+QString modeName(Mode mode);
 
 // The knowledge panel and the mode in one line, for "/estado".
-QString statusLine(const DialogueState &state);
+QString statusLine(const Session &session);
 
 // The prompt at a terminal: the mode, the knowledge file and its count.
-QString promptLine(const DialogueState &state);
+QString promptLine(const Session &session);
 
 } // namespace teskaro

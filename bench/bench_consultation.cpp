@@ -3,7 +3,8 @@
 
 #include "knowledge/knowledgefile.h"
 #include "knowledge/windows1252.h"
-#include "support/recordingfakes.h"
+#include "dialogue/dialogueengine.h"
+#include "support/fakes.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,14 +70,14 @@ void readAndDecodeOwn(benchmark::State &state)
 void consultationPress(benchmark::State &state)
 {
     Folder folder(int(state.range(0)));
-    EngineRig rig;
-    rig.engine.Form_Load();
-    rig.engine.Option2_Click();
+    Fakes fakes;
+    DialogueEngine engine(fakes.platform, fakes.speech, fakes.random);
+    engine.start();
+    engine.switchMode(Mode::Consultation);
     for (auto _ : state) {
-        rig.view.input = u"QUE SABES DEL ELEMENTO NUMERO 42"_s;
-        rig.engine.conversacion_Click();
+        engine.submit(u"QUE SABES DEL ELEMENTO NUMERO 42"_s);
         state.PauseTiming();
-        rig.log.events.clear();
+        fakes.log.clear();
         state.ResumeTiming();
     }
 }
@@ -84,18 +85,22 @@ void consultationPress(benchmark::State &state)
 void learningPress(benchmark::State &state)
 {
     Folder folder(0);
-    EngineRig rig;
-    rig.engine.Form_Load();
+    Fakes fakes;
+    DialogueEngine engine(fakes.platform, fakes.speech, fakes.random);
+    engine.start();
     int learned = 0;
     for (auto _ : state) {
-        rig.view.input =
-            u"EL ELEMENTO NUMERO "_s + QString::number(learned) + u" ES UN DATO DE PRUEBA"_s;
-        rig.engine.aprendizaje_Click();
+        engine.submit(u"EL ELEMENTO NUMERO "_s + QString::number(learned) +
+                      u" ES UN DATO DE PRUEBA"_s);
         if (++learned == 1000) {
             state.PauseTiming();
             QFile::resize(u"default.alm"_s, 0);
             learned = 0;
-            rig.log.events.clear();
+            fakes.log.clear();
+            // A question reads the emptied file, so the table has room again.
+            engine.switchMode(Mode::Consultation);
+            engine.submit(u"QUE SABES DEL SOL"_s);
+            engine.switchMode(Mode::Learning);
             state.ResumeTiming();
         }
     }

@@ -1,15 +1,19 @@
 // The window: a question must cost what it adds to the transcript, not
 // what the transcript already holds; and how fast the window first paints.
 
-#include "support/recordingfakes.h"
-#include "support/testfolder.h"
+#include "dialogue/dialogueengine.h"
+#include "support/fakes.h"
+#include "ui/conversationpanel.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -20,9 +24,9 @@ using namespace teskaro::testing;
 namespace {
 
 const QString oneExchange =
-    u"\r\n  [ QUE SABES SOBRE EL ELEMENTO NUMERO 42 ]\r\n"
+    u"\n  [ QUE SABES SOBRE EL ELEMENTO NUMERO 42 ]\n"
     u":) HE TENIDO CONOCIMIENTO DE QUE EL ELEMENTO NUMERO 42 DE LA COLECCION ES UN DATO DE "
-    u"PRUEBA BASTANTE LARGO PARA MEDIR \r\n"_s;
+    u"PRUEBA BASTANTE LARGO PARA MEDIR \n"_s;
 
 QByteArray knowledgeOf(int records)
 {
@@ -34,25 +38,37 @@ QByteArray knowledgeOf(int records)
     return bytes;
 }
 
-struct WindowSession : PlatformFakes
+// The window on an engine on fakes, in a folder of its own whose
+// default.alm holds the given number of records, started as the program
+// starts and switched to Consultation.
+struct WindowSession : Fakes
 {
     explicit WindowSession(int records)
     {
         QDir::setCurrent(dir.path());
         QFile file(dir.filePath(u"default.alm"_s));
-        file.open(QIODevice::WriteOnly);
-        file.write(knowledgeOf(records));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(knowledgeOf(records));
         file.close();
-        window.attach(engine);
         window.show();
-        engine.Form_Load();
-        engine.Option2_Click();
+        QApplication::processEvents();
+        engine.start();
+        engine.switchMode(Mode::Consultation);
         QApplication::processEvents();
     }
 
+    // The question is put in the line whole rather than typed, then sent.
+    void ask()
+    {
+        auto *line = window.findChild<QLineEdit *>(u"inputLine"_s);
+        line->setText(u"QUE SABES SOBRE EL ELEMENTO NUMERO 42"_s);
+        QTest::keyClick(line, Qt::Key_Return);
+        log.clear();
+    }
+
     QTemporaryDir dir;
-    MainWindow window;
-    DialogueEngine engine{window, platform, speech, random};
+    DialogueEngine engine{platform, speech, random};
+    MainWindow window{engine, platform};
 };
 
 // One question in Consultation mode, with the transcript already holding
@@ -60,21 +76,18 @@ struct WindowSession : PlatformFakes
 void windowConsultationPress(benchmark::State &state)
 {
     WindowSession session(100);
+    auto *panel = session.window.findChild<ConversationPanel *>();
     for (int i = 0; i < state.range(0); ++i)
-        session.window.appendToTranscript(oneExchange);
-    session.window.showTranscriptEnd();
+        panel->appendToTranscript(oneExchange);
     QApplication::processEvents();
     for (auto _ : state) {
-        session.window.setInputLine(u"QUE SABES SOBRE EL ELEMENTO NUMERO 42"_s);
-        session.engine.conversacion_Click();
+        session.ask();
         QApplication::processEvents();
-        state.PauseTiming();
-        session.log.events.clear();
-        state.ResumeTiming();
     }
     state.counters["transcriptMB"] =
-        double(
-            session.window.findChild<QPlainTextEdit *>(u"Text1"_s)->document()->characterCount()) /
+        double(session.window.findChild<QPlainTextEdit *>(u"transcript"_s)
+                   ->document()
+                   ->characterCount()) /
         1e6;
 }
 
@@ -100,9 +113,7 @@ int runWindowExchanges(int exchanges)
 {
     WindowSession session(100);
     for (int i = 0; i < exchanges; ++i) {
-        session.window.setInputLine(u"QUE SABES SOBRE EL ELEMENTO NUMERO 42"_s);
-        session.engine.conversacion_Click();
-        session.log.events.clear();
+        session.ask();
         if (i % 500 == 0)
             QApplication::processEvents();
     }

@@ -1,10 +1,10 @@
 #include "dialogue/dialogueengine.h"
 #include "personalfolder.h"
 #include "platform/filesystem.h"
-#include "platform/linuxregistry.h"
 #include "platform/processlauncher.h"
 #include "platform/programexit.h"
 #include "speech/espeakspeech.h"
+#include "teskaro/version.h"
 #include "ui/mainwindow.h"
 #include "ui/pictures.h"
 #include "ui/widgetmessageboxes.h"
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("teskaro"));
-    QApplication::setApplicationVersion(QStringLiteral(TESKARO_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(version::text));
     QApplication::setWindowIcon(pictureIcon(QStringLiteral("teskaro")));
     // Lets the desktop match the window with its menu entry
     // (packaging/org.example.teskaro.desktop) for its icon and name.
@@ -33,19 +33,21 @@ int main(int argc, char *argv[])
     // knowledge base on first start. Otherwise in the folder we were started in.
     enterPersonalFolderIfAsked(QDir::homePath(), QApplication::applicationDirPath());
 
-    MainWindow window;
-    WidgetMessageBoxes messages(&window);
     LocalFileSystem files;
-    DetachedProcessLauncher launcher;
+    DetachedProcessLauncher processes;
+    WidgetMessageBoxes messages;
     ImmediateExit exit;
-    LinuxRegistry registry;
-    const Platform platform{files, launcher, messages, exit, registry};
+    const Platform platform{files, processes, messages, exit};
     EspeakSpeech speech;
     SeededRandom random;
+    DialogueEngine engine(platform, speech, random);
 
-    DialogueEngine engine(window, platform, speech, random);
-    window.attach(engine);
+    MainWindow window(engine, platform);
+    messages.setParent(&window);
     window.show();
-    engine.Form_Load();
+    // The window is on screen before the start-up, which may take a while on
+    // a large knowledge file, writes into it.
+    QCoreApplication::processEvents();
+    engine.start();
     return QApplication::exec();
 }

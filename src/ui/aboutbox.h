@@ -1,28 +1,25 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/platform.h"
 
-class QLabel;
+#include <QDialog>
 
 namespace teskaro {
 
-class DialogueEngine;
-
-// frmAbout: the modal about box. It is built afresh each time it is opened
-// and destroyed by "Aceptar"; "&Información..." asks the engine to start the
-// system information tool.
+// The modal about box: the program's name, version and purpose. Its
+// "&Información..." button starts the system information program found on
+// the search path, or says that there is none.
 class AboutBox final : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit AboutBox(DialogueEngine &engine, QWidget *parent = nullptr);
+    explicit AboutBox(const Platform &platform, QWidget *parent = nullptr);
 
 private:
-    void Form_Load();
+    void startSystemInformation();
 
-    QLabel *m_lblTitle = nullptr;
-    QLabel *m_lblVersion = nullptr;
+    Platform m_platform;
 };
 
 } // namespace teskaro

@@ -1,14 +1,12 @@
 #include "folderbrowser.h"
 
-#include "dialogue/dialogueengine.h"
 #include "platform/drives.h"
+#include "platform/messageboxes.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
-#include <QHeaderView>
 #include <QListView>
-#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -16,47 +14,46 @@ namespace teskaro {
 
 using namespace Qt::StringLiterals;
 
-FolderBrowser::FolderBrowser(FileDialog dialog, DialogueEngine &engine, QWidget *parent)
+FolderBrowser::FolderBrowser(MessageBoxes &messages, const QString &unreadableDriveText,
+                             QWidget *parent)
     : QWidget(parent)
-    , m_dialog(dialog)
-    , m_engine(engine)
-    , m_drive1(new QComboBox(this))
-    , m_dir1(new QTreeView(this))
-    , m_file1(new QListView(this))
-    , m_folders(new QFileSystemModel(this))
-    , m_files(new QFileSystemModel(this))
+    , m_messages(messages)
+    , m_unreadableDriveText(unreadableDriveText)
+    , m_drives(new QComboBox(this))
+    , m_folders(new QTreeView(this))
+    , m_files(new QListView(this))
+    , m_folderModel(new QFileSystemModel(this))
+    , m_fileModel(new QFileSystemModel(this))
 {
-    m_drive1->setObjectName(u"Drive1"_s);
-    m_dir1->setObjectName(u"Dir1"_s);
-    m_file1->setObjectName(u"File1"_s);
+    m_drives->setObjectName(u"driveList"_s);
+    m_folders->setObjectName(u"folderList"_s);
+    m_files->setObjectName(u"fileList"_s);
 
     // Every drive is a folder of the one tree, so the folder list always
     // starts at the root and a drive change moves to the drive's folder.
-    m_folders->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
-    m_folders->setRootPath(u"/"_s);
-    m_dir1->setModel(m_folders);
-    for (int column = 1; column < m_folders->columnCount(); ++column)
-        m_dir1->hideColumn(column);
-    m_dir1->setHeaderHidden(true);
+    m_folderModel->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
+    m_folderModel->setRootPath(u"/"_s);
+    m_folders->setModel(m_folderModel);
+    for (int column = 1; column < m_folderModel->columnCount(); ++column)
+        m_folders->hideColumn(column);
+    m_folders->setHeaderHidden(true);
 
     // Without QDir::CaseSensitive the pattern also takes ".ALM".
-    m_files->setFilter(QDir::Files | QDir::NoDotAndDotDot);
-    m_files->setNameFilters({u"*.alm"_s});
-    m_files->setNameFilterDisables(false);
-    m_file1->setModel(m_files);
+    m_fileModel->setFilter(QDir::Files | QDir::NoDotAndDotDot);
+    m_fileModel->setNameFilters({u"*.alm"_s});
+    m_fileModel->setNameFilterDisables(false);
+    m_files->setModel(m_fileModel);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_drive1);
-    layout->addWidget(m_dir1, 3);
-    layout->addWidget(m_file1, 2);
+    layout->addWidget(m_drives);
+    layout->addWidget(m_folders, 3);
+    layout->addWidget(m_files, 2);
 
-    m_drive1->addItems(userDrives());
-    connect(m_drive1, &QComboBox::currentTextChanged, this, &FolderBrowser::Drive1_Change);
-    connect(m_dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &FolderBrowser::Dir1_Change);
-    // Folders are read in the background; keep the chosen one in view as
-    // the folders above it fill in.
+    m_drives->addItems(userDrives());
+    connect(m_drives, &QComboBox::currentTextChanged, this, &FolderBrowser::openDrive);
+    connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &FolderBrowser::listFolder);
     // Folders are read and sorted in the background, which moves the rows
     // about; the chosen folder is kept in view while that settles, but not
     // once the user may have started to look around.
@@ -66,13 +63,13 @@ FolderBrowser::FolderBrowser(FileDialog dialog, DialogueEngine &engine, QWidget 
         if (m_settling.isActive())
             QTimer::singleShot(0, this, &FolderBrowser::keepFolderInView);
     };
-    connect(m_folders, &QFileSystemModel::directoryLoaded, this, follow);
-    connect(m_folders, &QFileSystemModel::layoutChanged, this, follow);
-    connect(m_folders, &QFileSystemModel::rowsInserted, this, follow);
-    connect(m_file1, &QListView::clicked, this,
-            [this](const QModelIndex &index) { Q_EMIT fileClicked(m_files->fileName(index)); });
-    connect(m_file1, &QListView::doubleClicked, this, [this](const QModelIndex &index) {
-        Q_EMIT fileDoubleClicked(m_files->fileName(index));
+    connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, follow);
+    connect(m_folderModel, &QFileSystemModel::layoutChanged, this, follow);
+    connect(m_folderModel, &QFileSystemModel::rowsInserted, this, follow);
+    connect(m_files, &QListView::clicked, this,
+            [this](const QModelIndex &index) { Q_EMIT fileClicked(m_fileModel->fileName(index)); });
+    connect(m_files, &QListView::doubleClicked, this, [this](const QModelIndex &index) {
+        Q_EMIT fileDoubleClicked(m_fileModel->fileName(index));
     });
 }
 
@@ -88,32 +85,38 @@ void FolderBrowser::showEvent(QShowEvent *event)
 // read, so opening the way down is repeated as each of them comes in.
 void FolderBrowser::keepFolderInView()
 {
-    const QModelIndex current = m_dir1->currentIndex();
+    const QModelIndex current = m_folders->currentIndex();
     for (QModelIndex above = current.parent(); above.isValid(); above = above.parent())
-        m_dir1->expand(above);
-    m_dir1->scrollTo(current, QAbstractItemView::PositionAtCenter);
+        m_folders->expand(above);
+    m_folders->scrollTo(current, QAbstractItemView::PositionAtCenter);
 }
 
 QString FolderBrowser::drive() const
 {
-    return m_drive1->currentText();
+    return m_drives->currentText();
 }
 
 void FolderBrowser::setDrive(const QString &drive)
 {
-    if (m_drive1->findText(drive) < 0)
-        m_drive1->addItem(drive);
-    if (m_drive1->currentText() == drive)
-        Drive1_Change();
+    if (m_drives->findText(drive) < 0)
+        m_drives->addItem(drive);
+    if (m_drives->currentText() == drive)
+        openDrive();
     else
-        m_drive1->setCurrentText(drive);
+        m_drives->setCurrentText(drive);
 }
 
-void FolderBrowser::Drive1_Change()
+void FolderBrowser::openDrive()
 {
     const QString chosen = drive();
     while (!isDriveReadable(chosen)) {
-        if (m_engine.reportUnreadableDrive(m_dialog, chosen) == MessageAnswer::Retry)
+        Message warning;
+        warning.title = u"Adevertencia! - Parvelix Suite PRO"_s;
+        warning.text = m_unreadableDriveText + chosen.toUpper() +
+                       u"\n\nAsegúrese que la Unidad esté cerrada"_s;
+        warning.icon = Message::Icon::Exclamation;
+        warning.buttons = Message::Buttons::RetryCancel;
+        if (m_messages.show(warning) == MessageAnswer::Retry)
             continue;
         if (chosen != u"/"_s)
             setDrive(u"/"_s);
@@ -126,36 +129,35 @@ void FolderBrowser::Drive1_Change()
 
 QString FolderBrowser::folderPath() const
 {
-    return m_folders->filePath(m_dir1->currentIndex());
+    return m_folderModel->filePath(m_folders->currentIndex());
 }
 
 void FolderBrowser::setFolderPath(const QString &path)
 {
-    m_dir1->setCurrentIndex(m_folders->index(path));
+    m_folders->setCurrentIndex(m_folderModel->index(path));
     m_settling.start();
     keepFolderInView();
-    Dir1_Change();
+    listFolder();
 }
 
-void FolderBrowser::Dir1_Change()
+void FolderBrowser::listFolder()
 {
     const QString folder = folderPath();
-    m_files->setRootPath(folder);
-    m_file1->setRootIndex(m_files->index(folder));
-    m_file1->clearSelection();
-    m_file1->setCurrentIndex(QModelIndex());
+    m_fileModel->setRootPath(folder);
+    m_files->setRootIndex(m_fileModel->index(folder));
+    m_files->clearSelection();
+    m_files->setCurrentIndex(QModelIndex());
 }
 
 QString FolderBrowser::selectedFileName() const
 {
-    const QModelIndexList selected = m_file1->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? QString() : m_files->fileName(selected.first());
+    const QModelIndexList selected = m_files->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? QString() : m_fileModel->fileName(selected.first());
 }
 
 void FolderBrowser::selectFile(const QString &name)
 {
-    const QModelIndex index = m_files->index(QDir(folderPath()).filePath(name));
-    m_file1->setCurrentIndex(index);
+    m_files->setCurrentIndex(m_fileModel->index(QDir(folderPath()).filePath(name)));
 }
 
 } // namespace teskaro

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "dialogue/dialogueview.h"
-
 #include <QTimer>
 #include <QWidget>
 
@@ -12,29 +10,31 @@ class QTreeView;
 
 namespace teskaro {
 
-class DialogueEngine;
+class MessageBoxes;
 
-// The drive, folder and file lists the two file dialogs share (Drive1,
-// Dir1, File1), kept in step: a new drive opens its folder, a new folder
-// lists its knowledge files.
+// The drive, folder and file lists the two file dialogs share, kept in step:
+// a new drive opens its folder, a new folder lists its knowledge files. A
+// drive that cannot be read is reported with the dialog's own wording,
+// followed by the drive, and the user may retry or fall back to the root.
 class FolderBrowser final : public QWidget
 {
     Q_OBJECT
 
 public:
-    FolderBrowser(FileDialog dialog, DialogueEngine &engine, QWidget *parent = nullptr);
+    FolderBrowser(MessageBoxes &messages, const QString &unreadableDriveText,
+                  QWidget *parent = nullptr);
 
-    // Drive1.Drive: setting it runs the drive change.
+    // Setting the drive opens it, as choosing it does.
     QString drive() const;
     void setDrive(const QString &drive);
-    // Dir1.Path: setting it runs the folder change.
+    // Setting the folder lists its files, as choosing it does.
     QString folderPath() const;
     void setFolderPath(const QString &path);
-    // File1.FileName: the selected file without its folder, empty if none.
+    // The selected file without its folder, empty if none.
     QString selectedFileName() const;
     void selectFile(const QString &name);
 
-    QListView *fileList() const { return m_file1; }
+    QListView *fileList() const { return m_files; }
 
 Q_SIGNALS:
     void fileClicked(const QString &name);
@@ -45,16 +45,16 @@ protected:
 
 private:
     void keepFolderInView();
-    void Drive1_Change();
-    void Dir1_Change();
+    void openDrive();
+    void listFolder();
 
-    FileDialog m_dialog;
-    DialogueEngine &m_engine;
-    QComboBox *m_drive1;
-    QTreeView *m_dir1;
-    QListView *m_file1;
-    QFileSystemModel *m_folders;
-    QFileSystemModel *m_files;
+    MessageBoxes &m_messages;
+    QString m_unreadableDriveText;
+    QComboBox *m_drives;
+    QTreeView *m_folders;
+    QListView *m_files;
+    QFileSystemModel *m_folderModel;
+    QFileSystemModel *m_fileModel;
     QTimer m_settling;
 };
 

@@ -1,5 +1,7 @@
 #include "inputline.h"
 
+#include "dialogue/keyfilter.h"
+
 #include <QKeyEvent>
 
 namespace teskaro {
@@ -15,10 +17,6 @@ bool isModeShortcut(const QKeyEvent *key)
 }
 
 } // namespace
-
-InputLine::InputLine(QWidget *parent)
-    : QLineEdit(parent)
-{}
 
 bool InputLine::event(QEvent *event)
 {
@@ -37,8 +35,8 @@ void InputLine::keyPressEvent(QKeyEvent *event)
     const QString text = event->text();
     const bool typedCharacter = text.size() == 1 && text.at(0).isPrint() &&
                                 !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
-    if (m_filter && typedCharacter && !isReadOnly()) {
-        const QChar filtered = m_filter(text.at(0));
+    if (typedCharacter && !isReadOnly()) {
+        const QChar filtered = filterTypedCharacter(text.at(0));
         if (filtered != text.at(0)) {
             insert(QString(filtered));
             event->accept();

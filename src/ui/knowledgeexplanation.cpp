@@ -11,36 +11,33 @@ namespace teskaro {
 
 using namespace Qt::StringLiterals;
 
-QWidget *createKnowledgeExplanation(QWidget *parent, const QStringList &names)
+QWidget *createKnowledgeExplanation(QWidget *parent)
 {
     auto *frame = new QFrame(parent);
-    frame->setObjectName(names.value(3));
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFixedWidth(250);
     auto *layout = new QVBoxLayout(frame);
 
     auto *picture = new QLabel(frame);
-    picture->setObjectName(names.value(4));
     picture->setPixmap(teskaro::picture(u"teskaro"_s, 72, frame->devicePixelRatioF()));
     picture->setAlignment(Qt::AlignCenter);
     layout->addWidget(picture);
 
-    // The title is drawn twice, the second copy a shadow behind the first.
+    // The title is drawn twice: a grey shadow first, then the title over it.
     auto *titles = new QGridLayout;
-    for (int i : {1, 0}) {
+    for (const bool shadow : {true, false}) {
         auto *title = new QLabel(u"TESKARO - Sistema Experto de Consultas"_s, frame);
-        title->setObjectName(names.value(i));
         title->setAlignment(Qt::AlignCenter);
         title->setWordWrap(true);
         QFont font = title->font();
         font.setBold(true);
         font.setPointSizeF(font.pointSizeF() * 1.2);
         title->setFont(font);
-        if (i == 1) {
+        if (shadow) {
             title->setContentsMargins(2, 2, 0, 0);
-            QPalette shadow = title->palette();
-            shadow.setColor(QPalette::WindowText, QColor(160, 160, 160));
-            title->setPalette(shadow);
+            QPalette grey = title->palette();
+            grey.setColor(QPalette::WindowText, QColor(160, 160, 160));
+            title->setPalette(grey);
         } else {
             title->setContentsMargins(0, 0, 2, 2);
         }
@@ -53,7 +50,6 @@ QWidget *createKnowledgeExplanation(QWidget *parent, const QStringList &names)
         u"Continen la información aprendida por el Sistema [Modo Aprendizaje] que será "
         u"interpretada por éste para efectuar las consultas [Modo consulta]"_s,
         frame);
-    explanation->setObjectName(names.value(2));
     explanation->setWordWrap(true);
     explanation->setAlignment(Qt::AlignJustify | Qt::AlignTop);
     layout->addWidget(explanation);

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QStringList>
-
 class QWidget;
 
 namespace teskaro {
 
-// The left half both file dialogs share: two title labels, the explanation
-// of what a knowledge file is, and a picture, in a frame. Names are given in
-// the order title, title, explanation, frame, picture.
-QWidget *createKnowledgeExplanation(QWidget *parent, const QStringList &names);
+// The left half both file dialogs share: a picture, the title and the
+// explanation of what a knowledge file is, in a frame.
+QWidget *createKnowledgeExplanation(QWidget *parent);
 
 } // namespace teskaro

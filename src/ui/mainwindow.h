@@ -1,96 +1,49 @@
 #pragma once
 
-#include "dialogue/dialogueview.h"
+#include "dialogue/mode.h"
+#include "mainmenus.h"
+#include "platform/platform.h"
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
 
-#include <map>
-
-class QAction;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-
 namespace teskaro {
 
+class ConversationPanel;
 class DialogueEngine;
-class InputLine;
 class OpenDialog;
-class SaveDialog;
+class SidePanel;
 
-// The main window, Form1: shows the conversation and passes every user
-// action to the dialogue engine, which decides everything. Controls carry
-// their historical names as object names.
-class MainWindow final : public QMainWindow, public DialogueView
+// The main window: passes what the user does to the engine and shows the
+// engine's session as it changes. It runs the file dialogs itself and hands
+// the engine only the path chosen in them.
+class MainWindow final : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
-    ~MainWindow() override;
-
-    void attach(DialogueEngine &engine);
-
-    // DialogueView
-    void processPendingEvents() override;
-    void appendToTranscript(const QString &text) override;
-    void showTranscriptEnd() override;
-    void setTranscriptColours(Rgb background, Rgb text) override;
-    QString inputLine() const override;
-    void setInputLine(const QString &text) override;
-    void setInputTip(const QString &tip) override;
-    void focusInputLine() override;
-    void setCountLabel(const QString &caption) override;
-    void setKnowledgeFileBox(const QString &fileName) override;
-    void setCaption(const QString &caption) override;
-    void setModeIcon(DialogueMode mode) override;
-    void setIndicatorVisible(Indicator indicator, bool visible) override;
-    void setMenuMark(MenuMark item, bool marked) override;
-    void setInputButton(DialogueMode mode) override;
-    void setModeOption(DialogueMode mode) override;
-    void showAboutBox() override;
-    void showOpenDialog() override;
-    void closeOpenDialog() override;
-    void runSaveDialog() override;
-    void closeSaveDialog() override;
-
-    // The dialogs while they are open, for tests and the window's own use.
-    OpenDialog *openDialog() const;
-    SaveDialog *saveDialog() const { return m_saveDialog; }
-
-    // The menu items that later windows hang their commands on.
-    QAction *action(const QString &name) const;
+    // The window shows the session from here on; start the engine after.
+    MainWindow(DialogueEngine &engine, const Platform &platform, QWidget *parent = nullptr);
 
 private:
-    QWidget *createConversationPanel();
-    QWidget *createSidePanel();
-    QWidget *createHelpPanel();
-    void createMenus();
-    QAction *addItem(QMenu *menu, const QString &name, const QString &caption);
-    void connectEngine();
-    void pressDefaultButton();
+    void connectSession();
+    void connectControls();
+    void connectMenus();
+    void showMode(Mode mode);
+    void showMarks();
+    void focusInputLine();
+    void sendLine();
+    void chooseKnowledgeFile();
+    void saveKnowledgeFileAs();
+    void showAboutBox();
 
-    DialogueEngine *m_engine = nullptr;
-
-    QPlainTextEdit *m_text1 = nullptr;
-    InputLine *m_text2 = nullptr;
-    QLineEdit *m_text3 = nullptr;
-    QLabel *m_label22 = nullptr;
-    QPushButton *m_aprendizaje = nullptr;
-    QPushButton *m_conversacion = nullptr;
-    QRadioButton *m_option1 = nullptr;
-    QRadioButton *m_option2 = nullptr;
-    QCheckBox *m_check1 = nullptr;
-    std::map<Indicator, QLabel *> m_indicators;
-    std::map<MenuMark, QAction *> m_marks;
+    DialogueEngine &m_engine;
+    Platform m_platform;
+    ConversationPanel *m_conversation;
+    SidePanel *m_side;
+    MainMenus m_menus;
     QPointer<OpenDialog> m_openDialog;
-    SaveDialog *m_saveDialog = nullptr;
     QIcon m_learningIcon;
     QIcon m_consultationIcon;
 };

@@ -2,35 +2,34 @@
 
 #include <QDialog>
 
-class QPushButton;
-
 namespace teskaro {
 
-class DialogueEngine;
 class FolderBrowser;
+class MessageBoxes;
 
-// Formopen: chooses another knowledge file. Not modal; loaded afresh each
-// time it opens, unloaded when it closes.
+// Chooses another knowledge file. Not modal: the conversation goes on while
+// it is open. It goes when it is closed, however that happens; only "&Abrir"
+// or a double click on a file reports a choice.
 class OpenDialog final : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit OpenDialog(DialogueEngine &engine, QWidget *parent = nullptr);
+    explicit OpenDialog(MessageBoxes &messages, QWidget *parent = nullptr);
 
     FolderBrowser *browser() const { return m_browser; }
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
+    // "&Abrir": closes and reports the choice. Every other way out (Escape,
+    // "&Cancelar", the close box) only closes.
+    void accept() override;
+
+Q_SIGNALS:
+    // The folder and the selected file joined; only the folder, with its
+    // separator, when no file is selected.
+    void chosen(const QString &path);
 
 private:
-    void Form_Load();
-    void Command1_Click();
-
-    DialogueEngine &m_engine;
     FolderBrowser *m_browser;
-    bool m_closing = false;
 };
 
 } // namespace teskaro

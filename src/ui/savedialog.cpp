@@ -1,7 +1,8 @@
 #include "savedialog.h"
 
-#include "dialogue/dialogueengine.h"
+#include "dialogue/textrules.h"
 #include "folderbrowser.h"
+#include "knowledge/filenames.h"
 #include "knowledgeexplanation.h"
 #include "platform/drives.h"
 
@@ -26,88 +27,78 @@ const QColor focusedNameBox(255, 224, 192);
 
 } // namespace
 
-SaveDialog::SaveDialog(DialogueEngine &engine, QWidget *parent)
+SaveDialog::SaveDialog(MessageBoxes &messages, QWidget *parent)
     : QDialog(parent)
-    , m_engine(engine)
-    , m_browser(new FolderBrowser(FileDialog::Save, engine, this))
-    , m_text1(new QLineEdit(this))
+    , m_browser(new FolderBrowser(messages, u"No está disponible la Unidad "_s, this))
+    , m_nameBox(new QLineEdit(this))
 {
-    setObjectName(u"Formsave"_s);
+    setObjectName(u"saveDialog"_s);
     setWindowTitle(u" TESKARO - Guardar archivo de conocimientos ..."_s);
 
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(createKnowledgeExplanation(
-        this, {u"Label3"_s, u"Label4"_s, u"Label1"_s, u"Frame2"_s, u"Image4"_s}));
+    layout->addWidget(createKnowledgeExplanation(this));
 
-    auto *frame1 = new QGroupBox(
+    auto *choice = new QGroupBox(
         u"Seleccione ubicación y nombre de archivo para guardar los conocimientos"_s, this);
-    frame1->setObjectName(u"Frame1"_s);
-    auto *lists = new QVBoxLayout(frame1);
+    auto *lists = new QVBoxLayout(choice);
     lists->addWidget(m_browser);
     m_browser->fileList()->setToolTip(u" Si selecciona un archivo ya existente machacará las "
                                       u"combinaciones que éste tuviera "_s);
 
-    auto *frame3 = new QFrame(frame1);
-    frame3->setObjectName(u"Frame3"_s);
-    auto *nameRow = new QHBoxLayout(frame3);
-    nameRow->setContentsMargins(0, 0, 0, 0);
-    auto *label2 = new QLabel(u"Nombre Archivo:"_s, frame3);
-    label2->setObjectName(u"Label2"_s);
-    m_text1->setObjectName(u"Text1"_s);
-    m_text1->installEventFilter(this);
-    label2->setBuddy(m_text1);
-    nameRow->addWidget(label2);
-    nameRow->addWidget(m_text1, 1);
-    lists->addWidget(frame3);
+    auto *nameRow = new QHBoxLayout;
+    auto *nameLabel = new QLabel(u"Nombre Archivo:"_s, choice);
+    m_nameBox->setObjectName(u"nameBox"_s);
+    m_nameBox->installEventFilter(this);
+    nameLabel->setBuddy(m_nameBox);
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(m_nameBox, 1);
+    lists->addLayout(nameRow);
 
-    auto *shape1 = new QFrame(frame1);
-    shape1->setObjectName(u"Shape1"_s);
-    shape1->setFrameShape(QFrame::HLine);
-    shape1->setFrameShadow(QFrame::Sunken);
-    lists->addWidget(shape1);
+    auto *rule = new QFrame(choice);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    lists->addWidget(rule);
 
     auto *buttons = new QHBoxLayout;
-    auto *command1 = new QPushButton(u"&Guardar"_s, frame1);
-    command1->setObjectName(u"Command1"_s);
-    command1->setDefault(true);
-    auto *command2 = new QPushButton(u"&Cancelar"_s, frame1);
-    command2->setObjectName(u"Command2"_s);
+    auto *saveButton = new QPushButton(u"&Guardar"_s, choice);
+    saveButton->setObjectName(u"saveButton"_s);
+    saveButton->setDefault(true);
+    auto *cancelButton = new QPushButton(u"&Cancelar"_s, choice);
+    cancelButton->setObjectName(u"cancelButton"_s);
     buttons->addStretch(1);
-    buttons->addWidget(command1);
-    buttons->addWidget(command2);
+    buttons->addWidget(saveButton);
+    buttons->addWidget(cancelButton);
     lists->addLayout(buttons);
-    layout->addWidget(frame1, 1);
+    layout->addWidget(choice, 1);
 
-    connect(command1, &QPushButton::clicked, this, &SaveDialog::Command1_Click);
-    connect(command2, &QPushButton::clicked, this, [this] { m_engine.Formsave_Command2_Click(); });
-    connect(m_browser, &FolderBrowser::fileClicked, m_text1, &QLineEdit::setText);
-    connect(m_browser, &FolderBrowser::fileDoubleClicked, this, &SaveDialog::Command1_Click);
+    connect(saveButton, &QPushButton::clicked, this, &SaveDialog::save);
+    connect(cancelButton, &QPushButton::clicked, this, &SaveDialog::reject);
+    connect(m_browser, &FolderBrowser::fileClicked, m_nameBox, &QLineEdit::setText);
+    connect(m_browser, &FolderBrowser::fileDoubleClicked, this, &SaveDialog::save);
 
     resize(760, 480);
-    Form_Load();
-    m_text1->setFocus();
-}
-
-void SaveDialog::Form_Load()
-{
     m_browser->setDrive(driveOf(QDir::currentPath(), userDrives()));
-    m_engine.Formsave_Load();
+    m_nameBox->setFocus();
 }
 
-void SaveDialog::Command1_Click()
+// A blank name closes the dialog all the same, with nothing to copy.
+void SaveDialog::save()
 {
-    m_engine.Formsave_Command1_Click(m_browser->folderPath(), m_text1->text());
+    const QString typed = m_nameBox->text();
+    if (!trimmedBlanks(typed).isEmpty())
+        m_chosenPath = saveDialogName(m_browser->folderPath(), typed);
+    accept();
 }
 
 // The name box lights up while it has the focus.
 bool SaveDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_text1 &&
+    if (watched == m_nameBox &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        QPalette palette = m_text1->palette();
+        QPalette palette = m_nameBox->palette();
         palette.setColor(QPalette::Base,
                          event->type() == QEvent::FocusIn ? focusedNameBox : QColor(Qt::white));
-        m_text1->setPalette(palette);
+        m_nameBox->setPalette(palette);
     }
     return QDialog::eventFilter(watched, event);
 }

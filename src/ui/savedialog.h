@@ -6,30 +6,33 @@ class QLineEdit;
 
 namespace teskaro {
 
-class DialogueEngine;
 class FolderBrowser;
+class MessageBoxes;
 
-// Formsave: picks the folder and the name the knowledge file is copied to.
-// Modal; loaded afresh by every save-as command.
+// Picks the folder and the name the knowledge file is copied to. Modal, and
+// made afresh for every save-as.
 class SaveDialog final : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit SaveDialog(DialogueEngine &engine, QWidget *parent = nullptr);
+    explicit SaveDialog(MessageBoxes &messages, QWidget *parent = nullptr);
 
     FolderBrowser *browser() const { return m_browser; }
+
+    // Where to copy to once the dialog is closed; empty when nothing is to be
+    // copied (cancelled, closed, or "&Guardar" with a blank name).
+    QString chosenPath() const { return m_chosenPath; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Form_Load();
-    void Command1_Click();
+    void save();
 
-    DialogueEngine &m_engine;
     FolderBrowser *m_browser;
-    QLineEdit *m_text1;
+    QLineEdit *m_nameBox;
+    QString m_chosenPath;
 };
 
 } // namespace teskaro

@@ -4,26 +4,21 @@
 
 namespace teskaro {
 
-MessageAnswer WidgetMessageBoxes::show(const MessageBoxSpec &box)
+MessageAnswer WidgetMessageBoxes::show(const Message &message)
 {
-    // The texts mark line breaks with CR alone; a Qt label wants LF.
-    QString text = box.text;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-
-    QMessageBox dialog(m_parent);
-    dialog.setWindowTitle(box.title);
-    dialog.setText(text);
-    dialog.setTextFormat(Qt::PlainText);
-    dialog.setIcon(box.icon == MessageBoxSpec::Icon::Exclamation ? QMessageBox::Warning
-                                                                 : QMessageBox::NoIcon);
-    if (box.buttons == MessageBoxSpec::Buttons::RetryCancel) {
-        dialog.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-        dialog.setDefaultButton(QMessageBox::Retry);
+    QMessageBox box(m_parent);
+    box.setWindowTitle(message.title);
+    box.setText(message.text);
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(message.icon == Message::Icon::Exclamation ? QMessageBox::Warning
+                                                           : QMessageBox::NoIcon);
+    if (message.buttons == Message::Buttons::RetryCancel) {
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Retry);
     } else {
-        dialog.setStandardButtons(QMessageBox::Ok);
+        box.setStandardButtons(QMessageBox::Ok);
     }
-    switch (dialog.exec()) {
+    switch (box.exec()) {
     case QMessageBox::Retry:
         return MessageAnswer::Retry;
     case QMessageBox::Cancel:

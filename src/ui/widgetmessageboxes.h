@@ -15,7 +15,7 @@ public:
     {}
 
     void setParent(QWidget *parent) { m_parent = parent; }
-    MessageAnswer show(const MessageBoxSpec &box) override;
+    MessageAnswer show(const Message &message) override;
 
 private:
     QWidget *m_parent;

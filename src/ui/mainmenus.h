@@ -1,0 +1,28 @@
+#pragma once
+
+class QAction;
+class QMenuBar;
+
+namespace teskaro {
+
+// The window's menu bar. Every item the user sees is made, including those
+// that have never had a command and stay disabled; these are the ones that do
+// something. Each item's object name says what it is.
+struct MainMenus
+{
+    QAction *openFile = nullptr;
+    QAction *saveFileAs = nullptr;
+    QAction *quit = nullptr;
+    QAction *learningMode = nullptr;
+    QAction *consultationMode = nullptr;
+    QAction *maleVoice = nullptr;
+    QAction *femaleVoice = nullptr;
+    QAction *pronounInversion = nullptr;
+    QAction *sortFile = nullptr;
+    QAction *removeRepeated = nullptr;
+    QAction *about = nullptr;
+};
+
+MainMenus createMainMenus(QMenuBar *bar);
+
+} // namespace teskaro

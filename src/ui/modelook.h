@@ -1,0 +1,28 @@
+#pragma once
+
+#include "dialogue/mode.h"
+
+#include <QColor>
+#include <QString>
+
+namespace teskaro {
+
+// How the transcript and the input line's tip show a mode.
+struct ModeLook
+{
+    QColor background;
+    QColor text;
+    QString tip;
+};
+
+// The look a switch to the mode gives.
+const ModeLook &modeLook(Mode mode);
+
+// The look of a fresh window, before any switch: Learning's, with a lighter
+// text and the tip of a sent line.
+const ModeLook &startLook();
+
+// The tip the input line gets once a line has been sent in the mode.
+QString sentLineTip(Mode mode);
+
+} // namespace teskaro

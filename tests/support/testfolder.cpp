@@ -1,7 +1,7 @@
 #include "testfolder.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 namespace teskaro::testing {
@@ -18,19 +18,18 @@ TestFolder::~TestFolder()
     QDir::setCurrent(m_previous);
 }
 
-void TestFolder::write(const QString &name, const QByteArray &bytes) const
+void TestFolder::write(const QString &name, const QByteArray &bytes,
+                       QFile::Permissions permissions) const
 {
     QFile file(filePath(name));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write(bytes) == bytes.size() && file.setPermissions(permissions));
 }
 
 QByteArray TestFolder::read(const QString &name) const
 {
     QFile file(filePath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray numberedRecords(int count)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -17,7 +18,8 @@ public:
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
 
-    void write(const QString &name, const QByteArray &bytes) const;
+    void write(const QString &name, const QByteArray &bytes,
+               QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) const;
     QByteArray read(const QString &name) const;
 
 private:
@@ -27,5 +29,8 @@ private:
 
 // A knowledge file of n records " TOPIC i "," STATEMENT i ", CR LF each.
 QByteArray numberedRecords(int count);
+
+// A name no shell passes on whole: blanks, quotes, a command, letters beyond Latin-1.
+inline const QString hostileName = QStringLiteral("mi base \"de\" 'datos'; touch x > ñ Жизнь.alm");
 
 } // namespace teskaro::testing

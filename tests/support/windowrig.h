@@ -1,6 +1,8 @@
 #pragma once
 
-#include "recordingfakes.h"
+#include "dialogue/dialogueengine.h"
+#include "fakes.h"
+#include "testfolder.h"
 #include "ui/mainwindow.h"
 
 #include <QLineEdit>
@@ -9,42 +11,30 @@
 
 namespace teskaro::testing {
 
-// The real main window on the engine, started up, with every platform
-// service faked so that no box can block a test.
-struct WindowRig : PlatformFakes
+using namespace Qt::StringLiterals;
+
+// The real window on an engine on fakes, in a fresh test folder: shown, active, started.
+struct WindowRig : Fakes
 {
     WindowRig()
     {
-        window.attach(engine);
         window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
-            qWarning("main window not exposed");
-        engine.Form_Load();
-        window.activateWindow();
-        input()->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&window)); // shortcuts need an active window
+        engine.start();
     }
 
-    template <typename T>
+    template <typename T = QWidget>
     T *child(const QString &name) const
     {
-        T *found = window.findChild<T *>(name);
-        if (!found)
-            qWarning("no child %s", qPrintable(name));
-        return found;
+        return window.findChild<T *>(name);
     }
-    QLineEdit *input() const { return child<QLineEdit>(QStringLiteral("Text2")); }
-    QString transcript() const
-    {
-        return child<QPlainTextEdit>(QStringLiteral("Text1"))->toPlainText();
-    }
-    void typeLine(const QString &text)
-    {
-        QTest::keyClicks(input(), text);
-        QTest::keyClick(input(), Qt::Key_Return);
-    }
+    QLineEdit *input() const { return child<QLineEdit>(u"inputLine"_s); }
+    QString transcript() const { return child<QPlainTextEdit>(u"transcript"_s)->toPlainText(); }
+    void typeLine(const QString &text) { QTest::keyClicks(input(), text + u'\r'); }
 
-    MainWindow window;
-    DialogueEngine engine{window, platform, speech, random};
+    TestFolder folder;
+    DialogueEngine engine{platform, speech, random};
+    MainWindow window{engine, platform};
 };
 
 } // namespace teskaro::testing

@@ -1,187 +1,402 @@
+// Knowledge files read, written, rewritten and copied; outside programs found
+// and started; the tools and learning (an append, in a child process) on any
+// file, in any place, side by side. In the tables ' stands for ".
+
+#include "knowledge/knowledgefile.h"
+#include "knowledge/knowledgelines.h"
+#include "knowledge/knowledgewriter.h"
+#include "knowledge/recordformat.h"
+#include "platform/processlauncher.h"
+#include "platform/systeminformation.h"
+#include "support/processrunner.h"
 #include "support/testfolder.h"
 
 #include <QDir>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 
+#include <csignal>
+#include <iostream>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-using teskaro::testing::TestFolder;
+using namespace teskaro;
+using namespace teskaro::testing;
 
 class TestTools : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void sortsInSpanishOrder();
-    void sortKeepsEqualRecordsInTheirOrder();
-    void indBatSortsDefaultAlmOfTheWorkingFolder();
-    void repetidoKeepsTheFirstOfEachRecord();
-    void toolsLeaveAFileThatIsNotOneRecordPerLine_data();
-    void toolsLeaveAFileThatIsNotOneRecordPerLine();
-    void toolsReportAMissingFile_data();
-    void toolsReportAMissingFile();
-    void toolsReportAFolderTheyCannotWrite();
-    void repetidoExplainsItself();
+    void reads_data();
+    void reads();
+    void rewritesLines_data();
+    void rewritesLines();
+    void replaces();
+    void findsPrograms();
+    void startsWithoutAShell();
+    void onFiles_data();
+    void onFiles();
+    void inAnyPlace();
+    void besideLearning();
 };
 
 namespace {
 
-struct Run
+QByteArray quoted(const char *text)
 {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program.startsWith(u'/')
-                      ? program
-                      : qEnvironmentVariable("TESKARO_BIN_DIR") + u'/' + program,
-                  arguments);
-    if (!process.waitForFinished(20000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return QByteArray(text).replace('\'', '"');
 }
 
-QByteArray lines(std::initializer_list<const char *> records)
+// The records learning statement i writes.
+QList<KnowledgeRecord> statement(int i)
 {
-    QByteArray bytes;
-    for (const char *record : records)
-        bytes += QByteArray(record) + "\r\n";
-    return bytes;
+    const QString subject = u" TEMA %1 "_s.arg(i);
+    const QString verb = u" ES EL DATO %1 "_s.arg(i);
+    return {{subject, verb}, {verb, subject}};
+}
+
+QStringList sortedLines(const QByteArray &bytes, bool unique = false)
+{
+    QStringList lines =
+        QString::fromLatin1(bytes).replace(u'\r', u'\n').split(u'\n', Qt::SkipEmptyParts);
+    lines.sort();
+    if (unique)
+        lines.removeDuplicates();
+    return lines;
+}
+
+// The child's part: learns statements 0 to count - 1, printing each number once
+// it is on disk; a read after each must see whole lines, as many as learned.
+int learn(const QString &name, int count)
+{
+    std::signal(SIGXFSZ, SIG_IGN); // as the programs do
+    for (int i = 0; i < count; ++i) {
+        const AppendOutcome outcome = appendRecords(name, statement(i));
+        if (outcome.status != AppendOutcome::Status::Appended) {
+            std::cerr << qPrintable(outcome.reason.isEmpty() ? u"llena"_s : outcome.reason) << '\n';
+            return 1;
+        }
+        std::cout << i << std::endl;
+        const QByteArray read = readKnowledgeFile(name).bytes;
+        if (read.count('\n') < 2 * (i + 1) || !read.endsWith('\n'))
+            return 2; // a read saw half a line
+    }
+    return 0;
 }
 
 } // namespace
 
-void TestTools::sortsInSpanishOrder()
+void TestTools::reads_data()
 {
-    TestFolder folder;
-    folder.write(u"k.alm"_s, lines({"\" O \",\" z \"", "\" \xD1U \",\" x \"", "\" NZ \",\" y \"",
-                                    "\" N \",\" y \"", "\" 9 \",\" y \"", "\"  \",\" y \"",
-                                    "\" \xC1"
-                                    "BACO \",\" y \"",
-                                    "\" ABACO \",\" y \""}));
-    const Run sorted = run(u"teskaro-ordenar"_s, {u"k.alm"_s});
-    QCOMPARE(sorted.status, 0);
-    QCOMPARE(sorted.out, u"8 registros ordenados en k.alm\n"_s);
-    QCOMPARE(
-        folder.read(u"k.alm"_s),
-        lines({"\"  \",\" y \"", "\" 9 \",\" y \"", "\" ABACO \",\" y \"",
-               "\" \xC1"
-               "BACO \",\" y \"",
-               "\" N \",\" y \"", "\" NZ \",\" y \"", "\" \xD1U \",\" x \"", "\" O \",\" z \""}));
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("fields");  // of the records read, each ended by |
+    QTest::addColumn<bool>("incomplete"); // the bytes end after a record's first field
+    QTest::addColumn<bool>("written");    // as formatRecordLine writes the records read
+    const auto row = [](const char *tag, const char *bytes, const char *fields,
+                        bool incomplete = false, bool written = false) {
+        QTest::addRow("%s", tag) << quoted(bytes) << QString::fromUtf8(fields) << incomplete
+                                 << written;
+    };
+    row("as learning writes it", "' EL SOL ',' ES '\r\n' ES ',' EL SOL '\r\n",
+        " EL SOL | ES | ES | EL SOL |", false, true);
+    row("the code page, commas and controls, nothing escaped",
+        "'\xD1 \x80\x9F\x81',', A\t\x01'\r\n", "Ñ €Ÿ\u0081|, A\t\x01|", false, true);
+    row("a quote ends a field, the rest up to a comma is lost", "' EL 'SOL' ','B'\r\n'C' x 'y','D'",
+        " EL |B|C|D|");
+    row("one field on a line", "'A'\r\n'B','C'\r\n'D','E'\r\n", "A|B|C|D|", true);
+    row("bare fields lose leading blanks and tabs", "  \tABC  ,  DEF  \r\n", "ABC  |DEF  |");
+    row("lone CR and lone LF end lines", "'A','B'\r'C','D'\n'E','F'", "A|B|C|D|E|F|");
+    row("a lone CR inside a line ends the field before it", "'A',B\rC,'D' x\r'E','F'\r\n",
+        "A|B|C|D|E|F|");
+    row("a quote left open runs to the end", "'A','B\r\nC", "A|B\r\nC|");
+    row("empty fields", "'',''\r\n,'B'\r\n", "|||B|");
 }
 
-void TestTools::sortKeepsEqualRecordsInTheirOrder()
+void TestTools::reads()
 {
-    TestFolder folder;
-    // The second and fourth lines read the same but differ in their bytes.
-    folder.write(u"k.alm"_s, "\" B \",\" 1 \"\r\n\" A \",\" 2 \" first\r\n\n\" B \",\" 0 \"\n"
-                             "\" A \",\" 2 \" second\r\n");
-    QCOMPARE(run(u"teskaro-ordenar"_s, {u"k.alm"_s}).status, 0);
-    QCOMPARE(folder.read(u"k.alm"_s), "\" A \",\" 2 \" first\r\n\" A \",\" 2 \" second\r\n"
-                                      "\" B \",\" 0 \"\r\n\" B \",\" 1 \"\r\n");
-}
-
-void TestTools::indBatSortsDefaultAlmOfTheWorkingFolder()
-{
-    TestFolder folder;
-    folder.write(u"default.alm"_s, lines({"\" Z \",\" 1 \"", "\" A \",\" 2 \""}));
-    QProcess process;
-    process.setWorkingDirectory(folder.path());
-    process.start(qEnvironmentVariable("TESKARO_BIN_DIR") + u"/IND.BAT"_s, {});
-    QVERIFY(process.waitForFinished(20000));
-    QCOMPARE(process.exitCode(), 0);
-    QCOMPARE(folder.read(u"default.alm"_s), lines({"\" A \",\" 2 \"", "\" Z \",\" 1 \""}));
-}
-
-void TestTools::repetidoKeepsTheFirstOfEachRecord()
-{
-    TestFolder folder;
-    folder.write(u"k.alm"_s, lines({"\" B \",\" 1 \"", "\" A \",\" 1 \"", "\"B\",\"1\"",
-                                    "\" B \",\" 1 \"", "\" C \",\" 3 \"", "\" A \",\" 1 \""}));
-    const Run result = run(u"repetido"_s, {u"k.alm"_s});
-    QCOMPARE(result.status, 0);
-    QCOMPARE(result.out, u"6 registros leídos, 2 repetidos eliminados\n"_s);
-    QCOMPARE(folder.read(u"k.alm"_s),
-             lines({"\" B \",\" 1 \"", "\" A \",\" 1 \"", "\"B\",\"1\"", "\" C \",\" 3 \""}));
-}
-
-void TestTools::toolsLeaveAFileThatIsNotOneRecordPerLine_data()
-{
-    QTest::addColumn<QString>("tool");
-    QTest::addRow("sort") << u"teskaro-ordenar"_s;
-    QTest::addRow("repetido") << u"repetido"_s;
-}
-
-void TestTools::toolsLeaveAFileThatIsNotOneRecordPerLine()
-{
-    QFETCH(QString, tool);
-    TestFolder folder;
-    const QByteArray outOfStep = lines({"\" Z \"", "\" A \",\" B \"", "\" Z \",\" A \""});
-    folder.write(u"k.alm"_s, outOfStep);
-    const Run result = run(tool, {u"k.alm"_s});
-    QCOMPARE(result.status, 1);
-    QVERIFY2(result.err.contains(u"la línea 1 no es un registro completo"_s),
-             qPrintable(result.err));
-    QCOMPARE(folder.read(u"k.alm"_s), outOfStep);
-}
-
-void TestTools::toolsReportAMissingFile_data()
-{
-    toolsLeaveAFileThatIsNotOneRecordPerLine_data();
-}
-
-void TestTools::toolsReportAMissingFile()
-{
-    QFETCH(QString, tool);
-    TestFolder folder;
-    const Run result = run(tool, {u"nada.alm"_s});
-    QCOMPARE(result.status, 1);
-    QVERIFY2(result.err.contains(u"nada.alm: no existe"_s), qPrintable(result.err));
-    QVERIFY(QDir().entryList(QDir::Files | QDir::Hidden).isEmpty());
-}
-
-void TestTools::toolsReportAFolderTheyCannotWrite()
-{
-    TestFolder folder;
-    QVERIFY(QDir().mkdir(u"locked"_s));
-    folder.write(u"locked/k.alm"_s, lines({"\" B \",\" 1 \"", "\" B \",\" 1 \""}));
-    const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
-                          QFile::ReadOther | QFile::ExeOther;
-    QVERIFY(QFile::setPermissions(folder.path(), readable | QFile::WriteOwner));
-    QVERIFY(QFile::setPermissions(folder.filePath(u"locked"_s), readable));
-    // Permissions do not bind the superuser: run the tool as nobody then.
-    Run result;
-    if (::geteuid() == 0) {
-        if (QStandardPaths::findExecutable(u"setpriv"_s).isEmpty())
-            QSKIP("running as the superuser without setpriv");
-        result = run(u"/usr/bin/setpriv"_s,
-                     {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s,
-                      qEnvironmentVariable("TESKARO_BIN_DIR") + u"/repetido"_s, u"locked/k.alm"_s});
-    } else {
-        result = run(u"repetido"_s, {u"locked/k.alm"_s});
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, fields);
+    QFETCH(bool, incomplete);
+    QFETCH(bool, written);
+    RecordReader reader(bytes);
+    QString read;
+    QByteArray again;
+    KnowledgeRecord record;
+    RecordReader::Result result;
+    while ((result = reader.next(record)) == RecordReader::Result::Record) {
+        read += record.topic + u'|' + record.statement + u'|';
+        again += formatRecordLine(record);
     }
-    QFile::setPermissions(folder.filePath(u"locked"_s), readable | QFile::WriteOwner);
-    QCOMPARE(result.status, 1);
-    QVERIFY2(result.err.contains(u"permiso denegado"_s), qPrintable(result.err));
-    QCOMPARE(folder.read(u"locked/k.alm"_s), lines({"\" B \",\" 1 \"", "\" B \",\" 1 \""}));
+    QCOMPARE(read, fields);
+    QCOMPARE(result, incomplete ? RecordReader::Result::Incomplete : RecordReader::Result::End);
+    if (written)
+        QCOMPARE(again, bytes);
 }
 
-void TestTools::repetidoExplainsItself()
+void TestTools::rewritesLines_data()
 {
-    const Run help = run(u"repetido"_s, {u"--help"_s});
-    QCOMPARE(help.status, 0);
-    QVERIFY(help.out.startsWith(u"Uso: repetido ARCHIVO"_s));
-    QCOMPARE(run(u"repetido"_s, {}).status, 2);
-    QCOMPARE(run(u"teskaro-ordenar"_s, {u"--help"_s}).status, 0);
+    QTest::addColumn<bool>("sort"); // else remove repeated records
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("result"); // the lines, or the line that is not a record
+    const auto row = [](const char *tag, bool sort, const char *bytes, const char *result) {
+        QTest::addRow("%s, %s", sort ? "sort" : "repetido", tag)
+            << sort << quoted(bytes) << quoted(result).replace("\n", "\r\n");
+    };
+    row("Ñ after N; blanks, punctuation, digits, letters", true,
+        "' O ',0\n' \xD1U ',0\n' NZ ',0\n' N ',0\n' 9 ',0\n' AB ',0\n' - ',0\n'  ',0\n' A B ',0",
+        "'  ',0\n' - ',0\n' 9 ',0\n' A B ',0\n' AB ',0\n' N ',0\n' NZ ',0\n' \xD1U ',0\n' O ',0\n");
+    row("accents, then lower case, only break ties", true,
+        "' \xC1"
+        "BACO ',0\n' ABACOS ',0\n' ABACO ',0\n' \xE1"
+        "baco ',0\n' abaco ',0",
+        "' abaco ',0\n' ABACO ',0\n' \xE1"
+        "baco ',0\n' \xC1"
+        "BACO ',0\n' ABACOS ',0\n");
+    row("topic, then statement; equal records keep their order", true,
+        "'B','1'\r\n'A','2' one\n \t\r\n'B','0'\r'A','2' two",
+        "'A','2' one\n'A','2' two\n'B','0'\n'B','1'\n");
+    QByteArray many; // more than a sort by insertion alone would take
+    for (char c = 'a'; c <= 'z'; ++c)
+        many += "'A','B' " + QByteArray(1, c) + '\n';
+    row("26 equal records keep their order", true, many.constData(), many.constData());
+    row("the first of each stays", false, "' B ','1'\n'A','1'\n'B','1'\n' B ','1' x\nA , 1\n",
+        "' B ','1'\n'A','1'\n'B','1'\nA , 1\n");
+    row("one field on a line", true, "\r\n\n'Z'\r\n'A','B'", "3");
+    row("a quote left open", false, "'A','B'\n'C','D", "2");
+    row("three fields", true, "'A','B','C'", "1");
 }
 
-QTEST_GUILESS_MAIN(TestTools)
+void TestTools::rewritesLines()
+{
+    QFETCH(bool, sort);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, result);
+    KnowledgeLines parsed = parseKnowledgeLines(bytes);
+    if (!parsed.ok) {
+        QCOMPARE(parsed.problem,
+                 u"la línea %1 no es un registro completo"_s.arg(QLatin1StringView(result)));
+        return;
+    }
+    sort ? sortSpanish(parsed.lines) : void(removeRepeated(parsed.lines));
+    QCOMPARE(joinKnowledgeLines(parsed.lines), result);
+}
+
+// A rewrite and a copy put a new file in place through a rename, keep the
+// mode, go through a symbolic link to the file and leave no file behind.
+void TestTools::replaces()
+{
+    TestFolder folder;
+    folder.write(u"k.alm"_s, "old", QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    const QFile::Permissions mode = QFile::permissions(u"k.alm"_s);
+    folder.write(u"c.alm"_s, "other");
+    QVERIFY(QDir().mkdir(u"folder"_s) && QFile::link(u"k.alm"_s, u"to-k.alm"_s) &&
+            QFile::link(u"c.alm"_s, u"to-c.alm"_s));
+    QFile old(u"k.alm"_s);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QVERIFY(rewriteKnowledgeFile(u"to-k.alm"_s, [](const QByteArray &bytes) {
+                return std::optional(bytes.toUpper());
+            }).ok);
+    QVERIFY(fileHolds(u"k.alm"_s, "OLD") && old.readAll() == "old");
+    const FileWriteOutcome refused =
+        rewriteKnowledgeFile(u"k.alm"_s, [](const QByteArray &) { return std::nullopt; });
+    QVERIFY(!refused.ok && refused.refused && fileHolds(u"k.alm"_s, "OLD"));
+    const auto copied = [](const char *from, const char *to) {
+        const FileWriteOutcome outcome =
+            copyKnowledgeFile(QString::fromLatin1(from), QString::fromLatin1(to));
+        return outcome.ok ? u"ok"_s : outcome.reason;
+    };
+    QCOMPARE(copied("k.alm", "to-k.alm"), u"es el mismo archivo"_s);
+    QCOMPARE(copied("k.alm", "folder"), u"es una carpeta"_s);
+    QCOMPARE(copied("none.alm", "c.alm"), u"no existe"_s);
+    QVERIFY(copied("k.alm", "to-c.alm") == u"ok"_s && fileHolds(u"c.alm"_s, "OLD"));
+    QVERIFY(QFile::permissions(u"k.alm"_s) == mode && QFile::permissions(u"c.alm"_s) == mode);
+    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 5);
+}
+
+// The launcher looks in its own folder, the working folder, then along PATH;
+// the system information program is the first of its list along PATH. Only
+// files that can run count: each made below that can is found from then on.
+void TestTools::findsPrograms()
+{
+    TestFolder folder;
+    const auto make = [&folder](const char *name, bool runnable = true) {
+        const QString path = QString::fromLatin1(name);
+        folder.write(path, "#!/bin/sh\n",
+                     QFile::ReadOwner | QFile::WriteOwner |
+                         (runnable ? QFile::ExeOwner : QFile::Permissions()));
+        return folder.filePath(path);
+    };
+    const QString path = folder.filePath(u"a"_s) + u"::"_s + folder.filePath(u"b"_s) + u':';
+    const auto locate = [&](const char *program) {
+        return DetachedProcessLauncher::locate(QString::fromLatin1(program),
+                                               folder.filePath(u"own"_s),
+                                               folder.filePath(u"work"_s), path);
+    };
+    make("own/tool", false);
+    for (const char *name : {"b/tool", "a/tool", "work/tool", "own/tool"}) {
+        const QString made = make(name);
+        QCOMPARE(locate("tool"), made);
+    }
+    QCOMPARE(systemInformationProgram(path), QString());
+    make("a/hardinfo", false);
+    for (const char *name : {"b/mate-system-monitor", "a/gnome-system-monitor", "b/cpu-x",
+                             "a/cpu-x", "b/kinfocenter", "b/hardinfo"}) {
+        const QString made = make(name);
+        QCOMPARE(systemInformationProgram(path), made);
+    }
+}
+
+// Whatever a name holds, it reaches the program as one argument, and the
+// program runs in the working folder: no shell comes in between.
+void TestTools::startsWithoutAShell()
+{
+    TestFolder folder;
+    folder.write(u"show"_s, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > new && mv new arguments\n",
+                 QFile::ReadOwner | QFile::ExeOwner);
+    DetachedProcessLauncher launcher;
+    QVERIFY(!launcher.start(u"no-such-program"_s, {}) && launcher.start(u"show"_s, {hostileName}));
+    QTRY_COMPARE_WITH_TIMEOUT(folder.read(u"arguments"_s), (u"1|"_s + hostileName + u'|').toUtf8(),
+                              60000);
+}
+
+void TestTools::onFiles_data()
+{
+    QTest::addColumn<QString>("kind"); // see makeHostileFile; "full disk" for a file on one
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QFile::Permissions>("permissions");
+    QTest::addColumn<QString>("program"); // none: learning
+    QTest::addColumn<QString>("reason");  // why it fails; none when it works
+    const auto row = [](const char *tag, const char *kind, const QByteArray &bytes,
+                        const QString &learning, const QString &rewriting,
+                        QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
+        for (const char *program : {"", "teskaro-ordenar", "repetido"})
+            QTest::addRow("%s, %s", *program ? program : "learning", tag)
+                << QString::fromLatin1(kind) << bytes << permissions << QString::fromLatin1(program)
+                << (*program ? rewriting : learning);
+    };
+    const QByteArray two = numberedRecords(2);
+    const QString notARecord = u"la línea 3 no es un registro completo; el archivo no se ha "
+                               u"modificado"_s;
+    const QString unfinished = u"el final del archivo no es un registro completo"_s;
+    const QString denied = u"permiso denegado"_s;
+    row("no file", "", {}, {}, u"no existe"_s);
+    row("records, some repeated, NUL and undefined bytes", "",
+        two + two + QByteArrayLiteral("\"\0\",\" \x81\x8D\x8F\x90\x9D \"\r\n\" A\0B \",\"\0\"\r\n"),
+        {}, {});
+    row("no line end at the end", "", two.chopped(2), {}, {});
+    row("half a record at the end", "", two + "\" X \"\r\n", unfinished, notARecord);
+    row("a quote open at the end", "", two + "\" X \",\" Y", unfinished, notARecord);
+    row("room for one statement more", "", numberedRecords(4999), {}, {});
+    row("full", "", numberedRecords(5000), u"llena"_s, {});
+    row("FIFO", "fifo", {}, u"no es un archivo normal"_s, u"no es un archivo normal"_s);
+    row("folder", "folder", {}, u"es una carpeta"_s, u"es una carpeta"_s);
+    row("dangling symbolic link", "dangling link", {}, u"no existe"_s, u"no existe"_s);
+    row("without read permission", "", two, denied, denied, QFile::WriteOwner);
+    row("without write permission", "", two, denied, denied, QFile::ReadOwner);
+    const QString tooBig = u"el archivo ha alcanzado el tamaño máximo permitido"_s;
+    row("on a full disk", "full disk", two + two + two, tooBig, tooBig);
+}
+
+// Under a name no shell passes on whole: either it works (learned after whole
+// lines, sorted, the first of each kept) or it ends with status 1 naming the
+// reason, the file as it was. It leaves no temporary file.
+void TestTools::onFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QFile::Permissions, permissions);
+    QFETCH(QString, program);
+    QFETCH(QString, reason);
+    TestFolder folder;
+    bytes.isEmpty() ? makeHostileFile(kind, hostileName)
+                    : folder.write(hostileName, bytes, permissions);
+    const QByteArray before = fingerprint(hostileName);
+    const ProcessOptions options{{},
+                                 kind == u"full disk"_s ? bytes.size() / 4 : -1,
+                                 permissions != (QFile::ReadOwner | QFile::WriteOwner)};
+    const ProcessResult result = program.isEmpty()
+                                     ? runProgram(QCoreApplication::applicationFilePath(),
+                                                  {u"--learn"_s, hostileName, u"1"_s}, options)
+                                     : runProgram(program, {hostileName}, options);
+    QVERIFY2(result.finished, qPrintable(result.err));
+    if (options.asNobody && ::geteuid() == 0 && result.status >= 126)
+        QSKIP("nobody may not run the programs here");
+    if (!reason.isEmpty()) {
+        const QString prefix =
+            program.isEmpty() ? QString() : program + u": "_s + hostileName + u": "_s;
+        QCOMPARE(result.err, prefix + reason + u'\n');
+        QVERIFY(result.status == 1 && fingerprint(hostileName) == before);
+    } else if (program.isEmpty()) {
+        const bool ended = bytes.isEmpty() || bytes.endsWith('\n');
+        QVERIFY(result.status == 0 &&
+                fileHolds(hostileName, bytes + (ended ? "" : "\r\n") +
+                                           formatRecordLine(statement(0)[0]) +
+                                           formatRecordLine(statement(0)[1])));
+    } else {
+        QVERIFY2(result.status == 0 &&
+                     result.out.startsWith(QByteArray::number(sortedLines(bytes).size())),
+                 qPrintable(result.err));
+        QCOMPARE(sortedLines(folder.read(hostileName)),
+                 sortedLines(bytes, program == u"repetido"_s));
+    }
+    QCOMPARE(QDir().entryList(QDir::Hidden | QDir::Files).filter(u".alm."_s), QStringList());
+}
+
+// In a folder no shell passes on whole, IND.BAT (installed in another such)
+// sorts default.alm; what the tools say; wrong arguments end with status 2.
+void TestTools::inAnyPlace()
+{
+    TestFolder root;
+    QVERIFY(QDir().mkdir(hostileName) && QDir::setCurrent(hostileName) &&
+            QDir().mkdir(hostileName));
+    for (const QString &name : {u"IND.BAT"_s, u"teskaro-ordenar"_s})
+        QVERIFY(QFile::copy(builtProgram(name), hostileName + u'/' + name));
+    root.write(hostileName + u"/default.alm"_s, "\"B\",\"1\"\r\n\"A\",\"2\"\r\n\"B\",\"1\"\r\n");
+    const ProcessResult sorted = runProgram(QDir(hostileName).absoluteFilePath(u"IND.BAT"_s));
+    QVERIFY2(sorted.finished && sorted.status == 0, qPrintable(sorted.err));
+    QCOMPARE(sorted.out, "3 registros ordenados en default.alm\n");
+    QVERIFY(fileHolds(u"default.alm"_s, "\"A\",\"2\"\r\n\"B\",\"1\"\r\n\"B\",\"1\"\r\n"));
+    QCOMPARE(runProgram(u"repetido"_s, {u"default.alm"_s}).out,
+             "3 registros leídos, 1 repetidos eliminados\n");
+    QCOMPARE(runProgram(u"teskaro-ordenar"_s, {u"a"_s, u"b"_s}).status, 2);
+    const ProcessResult usage = runProgram(u"repetido"_s);
+    QCOMPARE(usage.status, 2);
+    QCOMPARE(usage.err, u"Uso: repetido ARCHIVO   (repetido --help explica más)\n"_s);
+}
+
+// The sort and repetido rewrite the file over and over while statements are
+// learned into it: every statement acknowledged must be there once.
+void TestTools::besideLearning()
+{
+    constexpr int statements = 300;
+    TestFolder folder;
+    QByteArray expected = "\" DOBLE \",\" DOBLE \"\r\n";
+    folder.write(u"k.alm"_s, expected + expected);
+    QProcess learner;
+    learner.start(QCoreApplication::applicationFilePath(),
+                  {u"--learn"_s, u"k.alm"_s, QString::number(statements)});
+    for (int rewrites = 0; rewrites < 10 || learner.state() != QProcess::NotRunning; ++rewrites) {
+        const ProcessResult result =
+            runProgram(rewrites % 2 ? u"repetido"_s : u"teskaro-ordenar"_s, {u"k.alm"_s});
+        QVERIFY2(result.finished && result.status == 0, qPrintable(result.err));
+        learner.waitForFinished(0); // lets it notice that the learner has ended
+    }
+    QVERIFY2(learner.exitCode() == 0, learner.readAllStandardError().constData());
+    QCOMPARE(learner.readAllStandardOutput().count('\n'), statements);
+    for (int i = 0; i < statements; ++i)
+        expected += formatRecordLine(statement(i)[0]) + formatRecordLine(statement(i)[1]);
+    QCOMPARE(sortedLines(folder.read(u"k.alm"_s)), sortedLines(expected));
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    if (arguments.value(1) == u"--learn"_s)
+        return learn(arguments.value(2), arguments.value(3).toInt());
+    TestTools test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_tools.moc"

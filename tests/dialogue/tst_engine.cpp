@@ -1,0 +1,503 @@
+#include "knowledge/recordformat.h"
+#include "support/enginerig.h"
+#include "support/processrunner.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace teskaro;
+using namespace teskaro::testing;
+
+// The engine on fakes: what one line sent in each mode writes to the
+// transcript and the file, start-up, and the commands on the knowledge file
+// as a whole. The random pick is held at the first phrase of every table.
+class TestEngine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void learns_data();
+    void learns();
+    void answers_data();
+    void answers();
+    void countsLearnedStatementsAndShowsWhatQuestionsRead();
+    void refusesToLearnWhatCannotBeKept();
+    void speaksRepliesAndPromptsOnlyWhileSpeechIsOn();
+    void optionsAndTheEndOfTheProgram();
+    void sampleIsWhatLearningWrites();
+    void startsUp_data();
+    void startsUp();
+    void opensAnotherFileWithoutReadingIt();
+    void savesACopyAndGoesOnWithTheSource();
+    void sortsThroughTheOutsideCommandAndRereads();
+    void removesRepeatedRecordsThroughRepetido();
+};
+
+namespace {
+
+QString echo(const QString &line)
+{
+    return u"\r\n  [ "_s + line + u" ]\r\n"_s;
+}
+
+QByteArray records(std::initializer_list<std::pair<const char *, const char *>> pairs)
+{
+    QByteArray bytes;
+    for (const auto &[topic, statement] : pairs)
+        bytes += QByteArray("\" ") + topic + " \",\" " + statement + " \"\r\n";
+    return bytes;
+}
+
+// A statement's two records, the direct one and its mirror image.
+QByteArray statement(const char *subject, const char *verbPhrase)
+{
+    return records({{subject, verbPhrase}, {verbPhrase, subject}});
+}
+
+const QString learned = u":) ESTOY APRENDIENDO COSAS NUEVAS SOBRE "_s;
+const QString recall = u":) TENGO ENTENDIDO QUE "_s;
+const QString ignorance = u":( REALMENTE NO SE NADA SOBRE "_s;
+const QString notUnderstood = u":( NO ENTIENDO NADA. MI COMPRENSION ES MUY LIMITADA. SIGUE LA "
+                              u"SINTAXIS ESTABLECIDA PARA EL MODO ACTUAL \r\n"_s;
+const QString toConsultation =
+    u"\r\n$   ... cambiando a modo consulta ...\r\n\r\n:) PREGUNTA LO QUE QUIERAS \r\n"_s;
+
+const QString ready = u"\r\n:) ESTOY LISTO PARA UNA SESION.\r\n"_s;
+const QString teach = u":) CUENTAME ALGO ACERCA DE CUALQUIER TEMA \r\n"_s;
+const QByteArray twoRecords = "\" LOS HOMBRES \",\" SON \"\r\n\" SON \",\" LOS HOMBRES \"\r\n";
+
+QString cwd()
+{
+    return QDir::currentPath();
+}
+
+// A file of the bytes, or a hostile kind (see makeHostileFile) when bytes is null.
+void make(const QString &name, const QByteArray &bytes, const QString &kind)
+{
+    QFile file(name);
+    if (!kind.isEmpty())
+        makeHostileFile(kind, name);
+    else
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+} // namespace
+
+void TestEngine::learns_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("invert");
+    QTest::addColumn<QString>("transcript");
+    QTest::addColumn<QByteArray>("file"); // null: no file made
+    QTest::addColumn<Mode>("mode");
+
+    const auto row = [](const char *name, const QString &line, const QString &said,
+                        Mode mode = Mode::Learning) {
+        QTest::addRow("%s", name) << line << false << said << QByteArray() << mode;
+    };
+    // A statement learned: its subject as acknowledged, its two fields on file.
+    const auto learnt = [](const char *name, const QString &line, const char *topic,
+                           const char *verbPhrase, bool invert = false,
+                           const QString &subject = QString()) {
+        const QString shown =
+            subject.isNull() ? u"  "_s + QString::fromLatin1(topic) + u' ' : subject;
+        QTest::addRow("%s", name) << line << invert
+                                  << echo(line) + learned + shown + u"... \r\n\r\n"_s
+                                  << statement(topic, verbPhrase) << Mode::Learning;
+    };
+    learnt("worked example", u"LOS HOMBRES SON ANIMALES INTELIGENTES A VECES"_s, "LOS HOMBRES",
+           "SON ANIMALES INTELIGENTES A VECES");
+    learnt("ESTA comes first in the list", u"LA MESA ES DONDE ESTA EL LIBRO"_s, "LA MESA ES DONDE",
+           "ESTA EL LIBRO");
+    learnt("ESTAN is not ESTA", u"LOS LIBROS ESTAN AQUI"_s, "LOS LIBROS", "ESTAN AQUI");
+    learnt("outer blanks trimmed, inner kept", u"  EL  SOL ES  GRANDE  "_s, "EL  SOL",
+           "ES  GRANDE");
+    learnt("pasted lower case and accents", u"el árbol es verde"_s, "EL \xc1RBOL", "ES VERDE",
+           false, u"  EL ÁRBOL "_s);
+    learnt("copula at the end", u"EL CIELO ES"_s, "EL CIELO", "ES");
+    learnt("copula at the start", u"ES MI AMIGO"_s, "", "ES MI AMIGO", false, u"  "_s);
+    learnt("inversion in both phrases", u"MI PERRO ES TU AMIGO"_s, "TU PERRO", "ES MI AMIGO", true);
+    learnt("inversion of the first form only", u"PEPE ES MI AMIGO Y TU HERMANO"_s, "PEPE",
+           "ES MI AMIGO Y MI HERMANO", true);
+    learnt("inversion of MIS and ME", u"MIS LIBROS SON LO QUE ME GUSTA"_s, "TUS LIBROS",
+           "SON LO QUE TE GUSTA", true);
+    learnt("double quotes kept as single ones", u"EL \"LIBRO\" ESTA AQUI, EN LA MESA"_s,
+           "EL 'LIBRO'", "ESTA AQUI, EN LA MESA");
+    learnt("characters the file cannot hold", u"EL \u20ac\u4e2d ES \U0001F600"_s, "EL \x80?",
+           "ES ?", false, u"  EL \u20ac? "_s);
+    row("blanks only", u"   "_s, echo(u"   "_s) + notUnderstood);
+    row("no copula", u"HOLA AMIGO"_s, echo(u"HOLA AMIGO"_s) + notUnderstood);
+    row("empty line", QString(), QString());
+    row("HABLEMOS", u"HABLEMOS"_s, toConsultation, Mode::Consultation);
+    row("hablemos is no command", u"hablemos"_s, echo(u"hablemos"_s) + notUnderstood);
+    row("THEN  END is no exit word", u"THEN  END"_s, echo(u"THEN  END"_s) + notUnderstood);
+    row("a question with a copula", u"SABES QUE LOS HOMBRES SON ANIMALES"_s,
+        echo(u"SABES QUE LOS HOMBRES SON ANIMALES"_s) +
+            u":) CAMBIA A MODO CONSULTA SI DESEAS FORMULAR ALGUNA PREGUNTA \r\n"_s);
+    row("a pasted question mark", u"EL SOL ES?"_s, echo(u"EL SOL ES?"_s) + toConsultation,
+        Mode::Consultation);
+}
+
+void TestEngine::learns()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, invert);
+    QFETCH(QString, transcript);
+    QFETCH(QByteArray, file);
+    QFETCH(Mode, mode);
+
+    EngineRig rig;
+    if (!invert)
+        rig.engine.toggleInversion();
+    rig.mark();
+    rig.engine.submit(line);
+    QCOMPARE(rig.added(), transcript);
+    QCOMPARE(rig.file(), file.isNull() ? QByteArray() : file);
+    QCOMPARE(QFile::exists(u"default.alm"_s), !file.isNull());
+    QCOMPARE(rig.engine.session().mode(), mode);
+    QCOMPARE(rig.engine.session().learnedCount(), file.isNull() ? 0 : 1);
+}
+
+void TestEngine::answers_data()
+{
+    QTest::addColumn<QByteArray>("file"); // null: none
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("invert");
+    QTest::addColumn<QString>("transcript");
+    QTest::addColumn<QString>("count");
+
+    // The transcript gains what comes before the echo, the echo, the replies.
+    const auto row = [](const char *name, const QByteArray &file, const QString &line,
+                        const QString &replies, const char *count = " 1", bool invert = true,
+                        const QString &before = {}) {
+        QTest::addRow("%s", name) << file << line << invert
+                                  << before + (line.isEmpty() ? QString() : echo(line)) + replies
+                                  << QString::fromLatin1(count);
+    };
+    const auto known = [](const QString &text) {
+        return recall + text + u" \r\n"_s;
+    };
+    const auto unknown = [](const QString &subject) {
+        return ignorance + subject + u" \r\n"_s;
+    };
+    const QByteArray hombres = records({{"LOS HOMBRES", "SON ANIMALES INTELIGENTES A VECES"}});
+    const QString aboutHombres = known(u"LOS HOMBRES SON ANIMALES INTELIGENTES A VECES"_s);
+    row("SOBRE cuts the plural S", hombres, u"QUE SABES SOBRE LOS HOMBRES"_s, aboutHombres);
+    row("articles before interrogatives", records({{"EL TELEFONO DE TORVAN", "ES 555"}}),
+        u"CUAL ES EL TELEFONO DE TORVAN"_s, known(u"EL TELEFONO DE TORVAN ES 555"_s));
+    row("subject ends inside a word", records({{"EL LIBRO DE NEUROBIOLOGIA", "ESTA AQUI"}}),
+        u"SABES ALGO DEL LIBRO DE NEURO"_s, unknown(u" LIBRO DE NEURO"_s));
+    row("blank after only", "\"XSOL \",\"ES\"\r\n", u"QUE SABES SOBRE SOL"_s, known(u"XSOL ES"_s));
+    row("blank before only", "\"X  SOLX\",\"Y\"\r\n", u"QUE SABES DEL SOL"_s,
+        known(u"X  SOLX Y"_s));
+    row("a match at the very start", records({{"JUANA ES MI HERMANA", "X"}}), u"QUIEN ES JUAN"_s,
+        known(u"JUANA ES MI HERMANA X"_s));
+    row("every record in file order",
+        records({{"EL SOL", "ES UNA ESTRELLA"}, {"LA LUNA", "ES BLANCA"}, {"EL SOL", "CALIENTA"}}),
+        u"QUE SABES DEL SOL"_s, known(u"EL SOL ES UNA ESTRELLA"_s) + known(u"EL SOL CALIENTA"_s),
+        " 3");
+    row("QUIEN ES alone", hombres, u"QUIEN ES"_s, notUnderstood);
+    row("input in lower case", hombres, u"input"_s, notUnderstood);
+    row("FIN with a blank", hombres, u"FIN "_s, notUnderstood);
+    row("empty line reads the file", hombres, QString(), QString());
+    row("an exit word", hombres, u"ME VOY"_s, QString());
+    row("no file", {}, u"QUE SABES DEL SOL"_s, unknown(u" SOL"_s), " 0");
+    row("MI after DE", hombres, u"QUE SABES DE MI PERRO"_s, unknown(u" TU PERRO"_s));
+    row("inversion off", hombres, u"QUE SABES DE MI PERRO"_s, unknown(u" MI PERRO"_s), " 1", false);
+    row("TE then ME", hombres, u"QUE SABES SOBRE LO QUE TE DIJE Y ME DIJISTE"_s,
+        unknown(u"LO QUE ME DIJE Y ME DIJISTE"_s));
+    row("the plural S comes back", hombres, u"QUE SABES SOBRE LOS PERROS"_s,
+        unknown(u"LOS PERROS"_s));
+    row("no article, no singular", records({{"PERRO", "ES UN ANIMAL"}}), u"QUE SABES DE PERROS"_s,
+        unknown(u" PERROS"_s));
+    row("UNAS is an article", records({{"UNAS CASA", "AQUI"}}), u"QUE SABES DE UNAS CASAS"_s,
+        known(u"UNAS CASA AQUI"_s));
+    row("a file that holds more than a table", QByteArray(5002, '\n').replace("\n", "A,B\r\n"),
+        u"QUE SABES DE Z"_s, unknown(u" Z"_s), " 5001", true,
+        u"$ La base de conocimientos default.alm tiene más de 5001 registros: solo se han leído "
+        u"los 5001 primeros\r\n"_s);
+    row("a last record of one field", hombres + "\"SOLO\"\r\n", u"QUE SABES DE Z"_s,
+        unknown(u" Z"_s), " 1", true,
+        u"$ El último registro de default.alm está incompleto y no se ha tenido en cuenta\r\n"_s);
+    const QString unreadable = u"$ No es posible leer la base de conocimientos default.alm: "_s;
+    row("a FIFO", "make:fifo", u"QUE SABES DE Z"_s, unknown(u" Z"_s), " 0", true,
+        unreadable + u"no es un archivo normal\r\n"_s);
+    row("a folder", "make:folder", u"QUE SABES DE Z"_s, unknown(u" Z"_s), " 0", true,
+        unreadable + u"es una carpeta\r\n"_s);
+    row("a dangling link, as no file", "make:dangling link", u"QUE SABES DE Z"_s, unknown(u" Z"_s),
+        " 0");
+}
+
+void TestEngine::answers()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, line);
+    QFETCH(bool, invert);
+    QFETCH(QString, transcript);
+    QFETCH(QString, count);
+
+    EngineRig rig;
+    if (file.startsWith("make:")) // a hostile thing in its place
+        makeHostileFile(QString::fromLatin1(file.sliced(5)), u"default.alm"_s);
+    else if (!file.isNull())
+        rig.folder.write(u"default.alm"_s, file);
+    if (!invert)
+        rig.engine.toggleInversion();
+    rig.engine.switchMode(Mode::Consultation);
+    rig.mark();
+    rig.engine.submit(line);
+    QCOMPARE(rig.added(), transcript);
+    QCOMPARE(rig.engine.session().countCaption(), count);
+    QCOMPARE(rig.engine.session().learnedCount(), 0);
+    QCOMPARE(rig.log.count(u"beforeAnswer"_s), transcript.count(u"\r\n:"_s));
+    QCOMPARE(rig.exit.status, line == u"ME VOY"_s ? 0 : -1);
+}
+
+// The counter shows statements learned since the last full load; a
+// question shows the records it read.
+void TestEngine::countsLearnedStatementsAndShowsWhatQuestionsRead()
+{
+    EngineRig rig(records({{"A", "ES B"}, {"ES B", "A"}}));
+    QCOMPARE(rig.engine.session().countCaption(), u" 2"_s);
+    rig.engine.submit(u"EL SOL ES UNA ESTRELLA"_s);
+    QCOMPARE(rig.engine.session().countCaption(), u" 3"_s);
+    rig.engine.switchMode(Mode::Consultation);
+    rig.mark();
+    rig.engine.submit(u"QUE SABES DEL SOL"_s);
+    QCOMPARE(rig.added(), echo(u"QUE SABES DEL SOL"_s) + recall + u"EL SOL ES UNA ESTRELLA \r\n"_s);
+    QCOMPARE(rig.engine.session().countCaption(), u" 4"_s);
+    rig.engine.switchMode(Mode::Learning);
+    rig.engine.submit(u"LA LUNA ES UN SATELITE"_s);
+    QCOMPARE(rig.engine.session().countCaption(), u" 4"_s);
+}
+
+// A file that could not be loaded whole, or not be written: nothing learned.
+void TestEngine::refusesToLearnWhatCannotBeKept()
+{
+    EngineRig rig(numberedRecords(5000));
+    rig.engine.submit(u"EL SOL ES UNA ESTRELLA"_s);
+    QCOMPARE(rig.added(), echo(u"EL SOL ES UNA ESTRELLA"_s) +
+                              u":( MI BASE DE CONOCIMIENTOS ESTA LLENA. NO PUEDO APRENDER NADA "
+                              u"MAS EN ESTE ARCHIVO \r\n"_s);
+    QCOMPARE(rig.file(), numberedRecords(5000));
+    QCOMPARE(rig.engine.session().countCaption(), u" 5000"_s);
+
+    EngineRig blocked;
+    QVERIFY(QDir().mkdir(u"default.alm"_s));
+    blocked.engine.submit(u"EL SOL ES UNA ESTRELLA"_s);
+    QCOMPARE(blocked.added(), echo(u"EL SOL ES UNA ESTRELLA"_s) +
+                                  u"$ No he podido guardar lo aprendido en default.alm: es una "
+                                  u"carpeta. No se ha aprendido nada.\r\n"_s);
+    QCOMPARE(blocked.engine.session().countCaption(), u"00"_s);
+}
+
+void TestEngine::speaksRepliesAndPromptsOnlyWhileSpeechIsOn()
+{
+    EngineRig rig(records({{"EL SOL", "ES UNA ESTRELLA"}}));
+    rig.engine.setSpeechEnabled(true);
+    rig.engine.submit(u"LA LUNA ES BLANCA"_s);
+    rig.engine.submit(u"QUE SABES DEL SOL"_s); // advice to change mode: not spoken
+    rig.engine.submit(u"HOLA"_s);
+    rig.engine.submit(u"HABLEMOS"_s);
+    rig.engine.submit(u"QUE SABES DEL SOL"_s);
+    rig.engine.submit(u"XYZ"_s);
+    rig.engine.setSpeechEnabled(false);
+    rig.engine.submit(u"QUE SABES DE LA LUNA"_s);
+    rig.engine.switchMode(Mode::Learning);
+
+    const QString hola = notUnderstood.chopped(2);
+    QCOMPARE(rig.log.filter(u"speak:"_s).replaceInStrings(u"speak:"_s, QString()),
+             (QStringList{learned + u"  LA LUNA ... \r\n"_s, hola, u":) PREGUNTA LO QUE QUIERAS "_s,
+                          recall + u"EL SOL ES UNA ESTRELLA "_s, hola}));
+    QCOMPARE(rig.log.at(rig.log.lastIndexOf(u"speak:"_s + hola) - 1), u"beforeAnswer"_s);
+    QCOMPARE(rig.log.count(u"beforeAnswer"_s), 3);
+}
+
+void TestEngine::optionsAndTheEndOfTheProgram()
+{
+    EngineRig rig;
+    rig.engine.setVoice(Voice::Female); // chosen, but taken only while speech is on
+    QVERIFY(rig.speech.voice == Voice::Male && rig.engine.session().chosenVoice() == Voice::Female);
+    rig.engine.setSpeechEnabled(true);
+    rig.engine.setVoice(Voice::Female);
+    QCOMPARE(rig.speech.voice, Voice::Female);
+
+    rig.engine.toggleInversion();
+    QVERIFY(!rig.engine.session().invertsPronouns() && rig.messages.shown.size() == 1);
+
+    rig.engine.submit(u" fin "_s); // exit words are upper-cased and trimmed in Learning
+    QCOMPARE(rig.exit.status, 0);
+    QCOMPARE(rig.added(), echo(u" fin "_s));
+    rig.engine.submit(u"EL SOL ES UNA ESTRELLA"_s);
+    rig.engine.switchMode(Mode::Consultation);
+    rig.engine.quit();
+    QCOMPARE(rig.added(), QString());
+    QCOMPARE(rig.exit.times, 1);
+}
+
+// The shipped sample must be exactly what teaching its statements writes.
+void TestEngine::sampleIsWhatLearningWrites()
+{
+    const QString sample = qEnvironmentVariable("TESKARO_SOURCE_DIR") + u"/data/default.alm"_s;
+    const QList<KnowledgeRecord> records = recordsIn(sample);
+    EngineRig rig;
+    for (qsizetype direct = 0; direct < records.size(); direct += 2)
+        rig.engine.submit(records[direct].topic.trimmed() + u' ' +
+                          records[direct].statement.trimmed());
+    QVERIFY(rig.engine.session().learnedCount() >= 60);
+    QFile bytes(sample);
+    QVERIFY(bytes.open(QIODevice::ReadOnly));
+    QCOMPARE(rig.file(), bytes.readAll());
+}
+
+void TestEngine::startsUp_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("file"); // null: none
+    QTest::addColumn<QString>("missing"); // a program that cannot be started
+    QTest::addColumn<QString>("count");   // empty: the start fails
+
+    const QByteArray full = QByteArray(5001, '\n').replace("\n", "\"A\",\"B\"\r\n");
+    const auto row = [](const char *tag, const QByteArray &file, const char *count,
+                        const char *kind = "", const char *missing = "") {
+        QTest::addRow("%s", tag) << QString::fromLatin1(kind) << file
+                                 << QString::fromLatin1(missing) << QString::fromLatin1(count);
+    };
+    row("no file", {}, "00");
+    row("empty file", "", " 0");
+    row("5001 records", full, " 5001");
+    row("5002 records", full + "C,D\r\n", "");
+    row("last record of one field", "A,B\r\nC", "");
+    row("64 KiB without a line end", twoRecords + QByteArray(65536, 'A'), "");
+    row("a quote open at the end", twoRecords + "\" EL SOL \",\" ES UNA", " 3");
+    row("no sort command", "", "", "", "IND.BAT");
+    row("no voice", {}, "", "", "voice");
+    row("FIFO", {}, "", "fifo");
+    row("folder", {}, "00", "folder");
+    row("dangling link", {}, "00", "dangling link");
+}
+
+void TestEngine::startsUp()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, missing);
+    QFETCH(QString, count);
+
+    TestFolder folder;
+    if (!file.isNull() || !kind.isEmpty())
+        make(u"default.alm"_s, file, kind);
+    Fakes fakes;
+    fakes.launcher.missing = QStringList{missing};
+    fakes.speech.working = missing != u"voice"_s;
+    DialogueEngine engine(fakes.platform, fakes.speech, fakes.random);
+    engine.start();
+
+    const Session &session = engine.session();
+    QCOMPARE(fakes.exit.status, count.isEmpty() ? 1 : -1);
+    QCOMPARE(fakes.messages.shown.size(), count.isEmpty() ? 1 : 0);
+    if (count.isEmpty()) { // the one fixed message, then nothing more
+        QVERIFY(fakes.messages.shown.first().text.endsWith(
+            u"del autor en:  https://teskaro.example/\n"_s));
+        engine.submit(u"EL SOL ES UNA ESTRELLA"_s);
+        QVERIFY(!session.transcript().contains(u"SOL"_s));
+        return;
+    }
+    const bool found = QFileInfo(u"default.alm"_s).isFile();
+    QCOMPARE(session.transcript(),
+             u"$ Recuperando ideas y recuerdos...\r\n"_s + cwd() + u"\r\n"_s +
+                 (found ? u"$ en archivo default.alm ..."_s
+                        : u"\r\n$ Realmente no poseo ningún dato en mi memoria, pero ..."_s) +
+                 ready + teach);
+    QCOMPARE(fakes.log.first(), u"voice:male"_s);
+    QCOMPARE(fakes.log.contains(u"start:IND.BAT"_s), found);
+    QCOMPARE(session.countCaption(), count);
+    QVERIFY(session.title().startsWith(u"TESKARO v0.4a :: Sistema Experto"_s));
+    QVERIFY(fakes.log.filter(u"speak:"_s).isEmpty());
+}
+
+// Only the name changes; the table counts as not loaded, so a full one no
+// longer stands in the way, and the next question reads the chosen file.
+void TestEngine::opensAnotherFileWithoutReadingIt()
+{
+    EngineRig rig(numberedRecords(5001));
+    rig.folder.write(u"datos/otro.alm"_s, "\" EL SOL \",\" ES UNA ESTRELLA \"\r\n");
+    const QString path = cwd() + u"/datos/otro.alm"_s;
+    rig.engine.beginOpenKnowledgeFile();
+    QCOMPARE(rig.engine.session().countCaption(), u"??"_s);
+    rig.engine.openKnowledgeFile(path);
+    QCOMPARE(rig.added(),
+             u"\r\n$ abriendo base de conocimientos "_s + path + u" ...\r\n"_s + ready);
+    QCOMPARE(rig.engine.session().knowledgeFile(), path);
+    rig.engine.submit(u"LA LUNA ES UN SATELITE"_s);
+    rig.engine.switchMode(Mode::Consultation);
+    rig.engine.submit(u"QUE SABES DEL SOL"_s);
+    QVERIFY(rig.added().endsWith(u":) TENGO ENTENDIDO QUE EL SOL ES UNA ESTRELLA \r\n"_s));
+    QCOMPARE(rig.engine.session().countCaption(), u" 3"_s);
+}
+
+void TestEngine::savesACopyAndGoesOnWithTheSource()
+{
+    EngineRig rig(numberedRecords(5001));
+    const QString source = cwd() + u"/default.alm"_s;
+    rig.engine.cancelSaveAs();
+    QCOMPARE(rig.engine.session().countCaption(), u"??"_s);
+    rig.folder.write(u"default.alm"_s, twoRecords);
+    rig.engine.submit(u"LA LUNA ES UN SATELITE"_s); // the full table no longer counts
+    const QByteArray learned = rig.file();
+    QCOMPARE(learned.count("\r\n"), 4);
+
+    QVERIFY(QDir().mkdir(u"copias"_s));
+    rig.mark();
+    rig.engine.saveKnowledgeFileAs(cwd() + u"/copias/nuevo.alm"_s);
+    rig.engine.saveKnowledgeFileAs(source);
+    QCOMPARE(rig.added(), u"$ No se ha podido copiar "_s + source + u" en "_s + source +
+                              u": es el mismo archivo\r\n"_s);
+    QCOMPARE(rig.folder.read(u"copias/nuevo.alm"_s), learned);
+    QCOMPARE(rig.engine.session().knowledgeFile(), source);
+    QCOMPARE(rig.engine.session().countCaption(), u"??"_s);
+}
+
+// Without a file the table is emptied all the same: a full one no longer
+// stands in the way of learning.
+void TestEngine::sortsThroughTheOutsideCommandAndRereads()
+{
+    EngineRig rig(numberedRecords(5001));
+    const QString sorting = u"$ Ordenando ideas y recuerdos...\r\n"_s + cwd() + u"\r\n"_s;
+    QFile::remove(u"default.alm"_s);
+    rig.engine.sortKnowledgeFile();
+    QCOMPARE(rig.added(), sorting +
+                              u"\r\n$ Realmente no poseo ningún dato en mi memoria, pero ..."_s +
+                              ready + teach);
+    QCOMPARE(rig.engine.session().countCaption(), u" 5001"_s);
+    QCOMPARE(rig.engine.session().title(), u" TESKARO v0.4a - [ Menquira ]"_s);
+    rig.engine.submit(u"LA LUNA ES UN SATELITE"_s);
+    QCOMPARE(rig.file().count("\r\n"), 2);
+
+    rig.launcher.missing = QStringList{u"IND.BAT"_s};
+    rig.engine.sortKnowledgeFile();
+    QVERIFY(rig.added().endsWith(sorting +
+                                 u"$ en archivo default.alm...\r\n$ No se ha podido iniciar la "
+                                 u"ordenación: IND.BAT no se encuentra o no se puede ejecutar"_s +
+                                 ready + teach));
+    QCOMPARE(rig.engine.session().learnedCount(), 2);
+    QCOMPARE(rig.log.count(u"start:IND.BAT"_s), 2);
+}
+
+void TestEngine::removesRepeatedRecordsThroughRepetido()
+{
+    EngineRig rig;
+    rig.engine.openKnowledgeFile(u"/tmp/a b; c.alm"_s);
+    rig.mark();
+    rig.engine.removeRepeatedRecords();
+    QCOMPARE(rig.log.last(), u"start:repetido /tmp/a b; c.alm"_s);
+    rig.launcher.missing = QStringList{u"repetido"_s};
+    rig.engine.removeRepeatedRecords();
+    QCOMPARE(rig.added(), u"$ No se ha podido iniciar la eliminación de redundancias: repetido no "
+                          u"se encuentra o no se puede ejecutar\r\n"_s);
+}
+
+QTEST_GUILESS_MAIN(TestEngine)
+#include "tst_engine.moc"

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "dialogue/randomsource.h"
+#include "platform/filesystem.h"
+#include "platform/platform.h"
+#include "speech/speechcontrol.h"
+
+#include <QStringList>
+
+namespace teskaro::testing {
+
+// Every service of the engine faked but the file system, which is the real
+// one in a test folder. What the fakes saw goes to one log, in order.
+struct Fakes
+{
+    struct Speech final : SpeechControl
+    {
+        explicit Speech(QStringList &log)
+            : m_log(log)
+        {}
+        bool selectVoice(Voice chosen) override
+        {
+            m_log += chosen == Voice::Male ? QStringLiteral("voice:male")
+                                           : QStringLiteral("voice:female");
+            voice = working ? chosen : voice;
+            return working;
+        }
+        void speak(const QString &text) override { m_log += QStringLiteral("speak:") + text; }
+        void beforeAnswer() override { m_log += QStringLiteral("beforeAnswer"); }
+
+        bool working = true;
+        Voice voice = Voice::Female;
+        QStringList &m_log;
+    };
+
+    // Plays back the given numbers, then repeats the last one.
+    struct Random final : RandomSource
+    {
+        float next() override { return values.size() > 1 ? values.takeFirst() : values.first(); }
+        // The number that makes a pick among fifteen choose the given index.
+        static float forIndex(int index) { return (float(index) + 0.5f) / 15.0f; }
+
+        QList<float> values{0.0f};
+    };
+
+    struct Launcher final : ProcessLauncher
+    {
+        explicit Launcher(QStringList &log)
+            : m_log(log)
+        {}
+        bool start(const QString &program, const QStringList &arguments) override
+        {
+            m_log += (QStringList{QStringLiteral("start:") + program} + arguments).join(u' ');
+            return !missing.contains(program);
+        }
+
+        QStringList missing; // programs that cannot be found
+        QStringList &m_log;
+    };
+
+    struct Messages final : MessageBoxes
+    {
+        MessageAnswer show(const Message &message) override
+        {
+            shown += message;
+            return message.buttons == Message::Buttons::Ok ? MessageAnswer::Ok
+                                                           : MessageAnswer::Cancel;
+        }
+        QList<Message> shown;
+    };
+
+    struct Exit final : ProgramExit
+    {
+        void endProgram(int code) override
+        {
+            status = code;
+            ++times;
+        }
+        int status = -1; // -1 while the program has not been ended
+        int times = 0;
+    };
+
+    QStringList log;
+    Speech speech{log};
+    Random random;
+    LocalFileSystem files;
+    Launcher launcher{log};
+    Messages messages;
+    Exit exit;
+    Platform platform{files, launcher, messages, exit};
+};
+
+} // namespace teskaro::testing

@@ -14,12 +14,10 @@ StartUp::StartUp(Session &session, const Services &services)
     , m_services(services)
 {}
 
-bool StartUp::run()
+void StartUp::run()
 {
-    if (greet())
-        return true;
-    fail();
-    return false;
+    if (!greet())
+        fail();
 }
 
 bool StartUp::greet()

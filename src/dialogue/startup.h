@@ -16,8 +16,7 @@ class StartUp
 public:
     StartUp(Session &session, const Services &services);
 
-    // False when the program was ended instead.
-    bool run();
+    void run();
 
 private:
     bool greet();

@@ -16,6 +16,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString lineEnd = u"\r\n"_s;
+const QString fullReply =
+    u":( MI BASE DE CONOCIMIENTOS ESTA LLENA. NO PUEDO APRENDER NADA MAS EN ESTE ARCHIVO "_s;
 
 } // namespace
 
@@ -100,8 +102,7 @@ void Conversation::learnStatement(const LearningReading &reading)
 
     KnowledgeTable &table = m_session.table();
     if (table.isFull()) {
-        reply(u":( MI BASE DE CONOCIMIENTOS ESTA LLENA. NO PUEDO APRENDER NADA MAS EN ESTE "
-              u"ARCHIVO "_s);
+        reply(fullReply);
         return;
     }
     // The direct record, then its mirror image, so that the statement is
@@ -119,8 +120,7 @@ void Conversation::learnStatement(const LearningReading &reading)
         speakIfOn(acknowledgement);
         break;
     case AppendOutcome::Status::Full:
-        reply(u":( MI BASE DE CONOCIMIENTOS ESTA LLENA. NO PUEDO APRENDER NADA MAS EN ESTE "
-              u"ARCHIVO "_s);
+        reply(fullReply);
         break;
     case AppendOutcome::Status::Failed:
         m_session.append(u"$ No he podido guardar lo aprendido en "_s + m_session.knowledgeFile() +

@@ -39,7 +39,7 @@ const QString strange = u"\t\r\n\x01\x7f\u0081\u008d\u00d1\u00e9\u20ac\u0416\u4e
 // The subject an acknowledgement at the end of the text names, if any.
 std::optional<QString> acknowledgedSubject(const QString &added)
 {
-    const QString ack = added.sliced(added.lastIndexOf(u" ]\r\n"_s) + 4);
+    const QString ack = added.mid(added.lastIndexOf(u" ]\r\n"_s) + 4); // mid: there may be no echo
     for (const QString &phrase : Phrases::standard().learned) {
         if (ack.startsWith(phrase) && ack.endsWith(u"... \r\n\r\n"_s))
             return ack.sliced(phrase.size()).chopped(8);

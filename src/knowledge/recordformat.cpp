@@ -43,8 +43,20 @@ RecordReader::Result RecordReader::next(Field &topic, Field &statement)
     if (!skipToNextField())
         return Result::End;
     topic = readField();
-    if (!skipToNextField())
+    if (m_afterComma) {
+        // A second field left empty at the end of its line is empty: it runs
+        // to the line end, which it consumes, and takes nothing from the next
+        // line.
+        while (m_pos < m_bytes.size() && (m_bytes[m_pos] == ' ' || m_bytes[m_pos] == '\t'))
+            ++m_pos;
+        if (m_pos == m_bytes.size() || m_bytes[m_pos] == '\r' || m_bytes[m_pos] == '\n') {
+            statement = {m_pos, 0};
+            consumeLineEnd();
+            return Result::Record;
+        }
+    } else if (!skipToNextField()) {
         return Result::Incomplete;
+    }
     statement = readField();
     return Result::Record;
 }
@@ -72,16 +84,19 @@ bool RecordReader::skipToNextField()
     return false;
 }
 
+void RecordReader::consumeLineEnd()
+{
+    if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\r')
+        ++m_pos;
+    if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\n')
+        ++m_pos;
+}
+
 RecordReader::Field RecordReader::readField()
 {
     const qsizetype size = m_bytes.size();
     const char *data = m_bytes.data();
-    const auto consumeLineEnd = [this, size, data] {
-        if (m_pos < size && data[m_pos] == '\r')
-            ++m_pos;
-        if (m_pos < size && data[m_pos] == '\n')
-            ++m_pos;
-    };
+    m_afterComma = false;
 
     if (data[m_pos] == '"') {
         const qsizetype start = m_pos + 1;
@@ -93,6 +108,7 @@ RecordReader::Field RecordReader::readField()
             const char c = data[m_pos];
             if (c == ',') {
                 ++m_pos;
+                m_afterComma = true;
                 break;
             }
             if (c == '\r' || c == '\n') {
@@ -113,7 +129,8 @@ RecordReader::Field RecordReader::readField()
     }
     const Field field{start, m_pos - start};
     if (m_pos < size) {
-        if (data[m_pos] == ',')
+        m_afterComma = data[m_pos] == ',';
+        if (m_afterComma)
             ++m_pos;
         else
             consumeLineEnd();

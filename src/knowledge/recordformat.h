@@ -54,9 +54,11 @@ public:
 private:
     bool skipToNextField(); // false at the end of the bytes
     Field readField();
+    void consumeLineEnd();
 
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;
+    bool m_afterComma = false; // the last field ended at a comma
 };
 
 } // namespace teskaro

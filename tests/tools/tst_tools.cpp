@@ -111,6 +111,9 @@ void TestTools::reads_data()
         "A|B|C|D|E|F|");
     row("a quote left open runs to the end", "'A','B\r\nC", "A|B\r\nC|");
     row("empty fields", "'',''\r\n,'B'\r\n", "|||B|");
+    row("an empty last field ends at its line", "' A ',\r\n'B',  \r\n\r\n'C','D'\r\nE,",
+        " A ||B||C|D|E||");
+    row("empty lines are skipped", "\r\n'A'\r\n\r\n'B'\r\n", "A|B|");
 }
 
 void TestTools::reads()

@@ -30,8 +30,16 @@ void DialogueEngine::switchMode(Mode mode)
 
 void DialogueEngine::setSpeechEnabled(bool on)
 {
-    if (!ended())
-        m_session.setSpeaks(on);
+    if (ended())
+        return;
+    m_session.setSpeaks(on);
+    // Once a run: otherwise a ticked box on a machine without sound gives
+    // no sign that nothing will be heard.
+    if (on && !m_toldSilence && !m_services.speech.canBeHeard()) {
+        m_toldSilence = true;
+        m_session.append(u"$ No hay salida de sonido en este equipo: la síntesis de voz no se "
+                         u"oirá.\r\n"_s);
+    }
 }
 
 void DialogueEngine::setVoice(Voice voice)

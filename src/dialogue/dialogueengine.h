@@ -31,6 +31,7 @@ public:
     void submit(const QString &line);
     void switchMode(Mode mode);
 
+    // Turned on where nothing can be heard, the first time a line says so.
     void setSpeechEnabled(bool on);
     // The female voice is taken only while speech is on; the choice is kept
     // either way.
@@ -59,6 +60,7 @@ private:
     Services m_services;
     Conversation m_conversation;
     KnowledgeFileCommands m_fileCommands;
+    bool m_toldSilence = false;
 };
 
 } // namespace teskaro

@@ -28,7 +28,7 @@ void EspeakSpeech::beforeAnswer()
     m_engine.stop();
 }
 
-bool EspeakSpeech::playsAloud() const
+bool EspeakSpeech::canBeHeard() const
 {
     return m_engine.playsAloud();
 }

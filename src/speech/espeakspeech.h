@@ -34,9 +34,9 @@ public:
     bool selectVoice(Voice voice) override;
     void speak(const QString &text) override;
     void beforeAnswer() override;
-
     // Whether speech reaches a sound device rather than being synthesised and dropped.
-    bool playsAloud() const;
+    bool canBeHeard() const override;
+
     QString errorString() const;
 
     // What speak() would say, with the selected voice, as mono samples at sampleRate().

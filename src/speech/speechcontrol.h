@@ -10,7 +10,7 @@ enum class Voice {
     Male
 };
 
-// The three operations the dialogue asks of a text-to-speech component.
+// What the dialogue asks of a text-to-speech component.
 // Implementations: EspeakSpeech for the programs, a recording fake in tests.
 class SpeechControl
 {
@@ -27,6 +27,9 @@ public:
     // Called before every answer to a question: what is still being said of
     // an earlier one may stop.
     virtual void beforeAnswer() = 0;
+
+    // Whether what is spoken reaches a sound device, so someone can hear it.
+    virtual bool canBeHeard() const = 0;
 };
 
 } // namespace teskaro

@@ -73,16 +73,6 @@ QString cwd()
     return QDir::currentPath();
 }
 
-// A file of the bytes, or a hostile kind (see makeHostileFile) when bytes is null.
-void make(const QString &name, const QByteArray &bytes, const QString &kind)
-{
-    QFile file(name);
-    if (!kind.isEmpty())
-        makeHostileFile(kind, name);
-    else
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 } // namespace
 
 void TestEngine::learns_data()
@@ -320,7 +310,12 @@ void TestEngine::optionsAndTheEndOfTheProgram()
     EngineRig rig;
     rig.engine.setVoice(Voice::Female); // chosen, but taken only while speech is on
     QVERIFY(rig.speech.voice == Voice::Male && rig.engine.session().chosenVoice() == Voice::Female);
-    rig.engine.setSpeechEnabled(true);
+    rig.speech.heard = false;
+    rig.mark();
+    for (bool on : {true, false, true})
+        rig.engine.setSpeechEnabled(on);
+    QCOMPARE(rig.added(),
+             u"$ No hay salida de sonido en este equipo: la síntesis de voz no se oirá.\r\n"_s);
     rig.engine.setVoice(Voice::Female);
     QCOMPARE(rig.speech.voice, Voice::Female);
 
@@ -387,8 +382,10 @@ void TestEngine::startsUp()
     QFETCH(QString, count);
 
     TestFolder folder;
-    if (!file.isNull() || !kind.isEmpty())
-        make(u"default.alm"_s, file, kind);
+    if (!kind.isEmpty())
+        makeHostileFile(kind, u"default.alm"_s);
+    else if (!file.isNull())
+        folder.write(u"default.alm"_s, file);
     Fakes fakes;
     fakes.launcher.missing = QStringList{missing};
     fakes.speech.working = missing != u"voice"_s;

@@ -27,8 +27,10 @@ struct Fakes
         }
         void speak(const QString &text) override { m_log += QStringLiteral("speak:") + text; }
         void beforeAnswer() override { m_log += QStringLiteral("beforeAnswer"); }
+        bool canBeHeard() const override { return heard; }
 
         bool working = true;
+        bool heard = true;
         Voice voice = Voice::Female;
         QStringList &m_log;
     };

@@ -7,6 +7,7 @@
 #include "teskaro/version.h"
 #include "ui/mainwindow.h"
 #include "ui/pictures.h"
+#include "ui/qttranslation.h"
 #include "ui/widgetmessageboxes.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("teskaro"));
     QApplication::setApplicationVersion(QString::fromLatin1(version::text));
     QApplication::setWindowIcon(pictureIcon(QStringLiteral("teskaro")));
+    installSpanishQtTexts();
     // Lets the desktop match the window with its menu entry
     // (packaging/org.example.teskaro.desktop) for its icon and name.
     QApplication::setDesktopFileName(QStringLiteral("org.example.teskaro"));

@@ -2,14 +2,15 @@
 
 #include "helptexts.h"
 #include "inputline.h"
+#include "modekeys.h"
 #include "modelook.h"
 #include "pictures.h"
+#include "transcript.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -54,13 +55,8 @@ ConversationPanel::ConversationPanel(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(createHeader());
 
-    m_transcript = new QPlainTextEdit(this);
-    m_transcript->setObjectName(u"transcript"_s);
-    m_transcript->setReadOnly(true);
-    m_transcript->setUndoRedoEnabled(false);
-    m_transcript->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_transcript = new Transcript(this);
     m_transcript->setFont(conversationFont());
-    m_transcript->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(m_transcript, 1);
 
     layout->addWidget(createInputRow());
@@ -94,6 +90,7 @@ QWidget *ConversationPanel::createInputRow()
     m_inputLine = new InputLine(row);
     m_inputLine->setObjectName(u"inputLine"_s);
     m_inputLine->setFont(conversationFont());
+    useModeSafeEditMenu(m_inputLine);
     layout->addWidget(m_inputLine, 1);
     connect(m_inputLine, &InputLine::returnPressed, this, &ConversationPanel::lineSent);
 
@@ -136,11 +133,7 @@ void ConversationPanel::showLook(const ModeLook &look)
 
 void ConversationPanel::appendToTranscript(const QString &text)
 {
-    QTextCursor end(m_transcript->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(text);
-    m_transcript->moveCursor(QTextCursor::End);
-    m_transcript->ensureCursorVisible();
+    m_transcript->appendText(text);
 }
 
 } // namespace teskaro

@@ -5,12 +5,12 @@
 #include <QWidget>
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace teskaro {
 
 class InputLine;
+class Transcript;
 struct ModeLook;
 
 // The left of the window: the mode's picture and the title, the transcript,
@@ -42,7 +42,7 @@ private:
 
     QLabel *m_learningPicture = nullptr;
     QLabel *m_consultationPicture = nullptr;
-    QPlainTextEdit *m_transcript = nullptr;
+    Transcript *m_transcript = nullptr;
     QLabel *m_learningLamp = nullptr;
     QLabel *m_consultationLamp = nullptr;
     InputLine *m_inputLine = nullptr;

@@ -6,33 +6,14 @@
 
 namespace teskaro {
 
-namespace {
-
-bool isModeShortcut(const QKeyEvent *key)
-{
-    const Qt::KeyboardModifiers modifiers =
-        key->modifiers() &
-        (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier);
-    return modifiers == Qt::ControlModifier && (key->key() == Qt::Key_A || key->key() == Qt::Key_C);
-}
-
-} // namespace
-
-bool InputLine::event(QEvent *event)
-{
-    // A line edit claims Ctrl+A and Ctrl+C for select-all and copy before the
-    // window's shortcuts see them; here they switch the mode instead.
-    if (event->type() == QEvent::ShortcutOverride &&
-        isModeShortcut(static_cast<QKeyEvent *>(event))) {
-        event->ignore();
-        return false;
-    }
-    return QLineEdit::event(event);
-}
-
 void InputLine::keyPressEvent(QKeyEvent *event)
 {
+    // An Alt chord is for the menus: it never types its letter.
     const QString text = event->text();
+    if ((event->modifiers() & Qt::AltModifier) && text.size() == 1 && text.at(0).isPrint()) {
+        event->ignore();
+        return;
+    }
     const bool typedCharacter = text.size() == 1 && text.at(0).isPrint() &&
                                 !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
     if (typedCharacter && !isReadOnly()) {

@@ -5,9 +5,7 @@
 namespace teskaro {
 
 // The input line: every character typed on the keyboard passes through the
-// dialogue's key filter before it reaches the line (pasted text does not),
-// and Ctrl+A and Ctrl+C are left to the window's menu shortcuts instead of
-// selecting or copying text.
+// dialogue's key filter before it reaches the line (pasted text does not).
 class InputLine final : public QLineEdit
 {
     Q_OBJECT
@@ -16,7 +14,6 @@ public:
     using QLineEdit::QLineEdit;
 
 protected:
-    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 };
 

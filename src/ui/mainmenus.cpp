@@ -42,7 +42,7 @@ QAction *addMarkedItem(QMenu *menu, const QString &name, const QString &caption,
 MainMenus createMainMenus(QMenuBar *bar)
 {
     MainMenus menus;
-    QMenu *file = addMenu(bar, u"fileMenu"_s, u"Archivo"_s);
+    QMenu *file = addMenu(bar, u"fileMenu"_s, u"&Archivo"_s);
     menus.openFile = addItem(file, u"openFile"_s, u"A&brir archivo de conocimientos"_s);
     addDisabledItem(file, u"closeFile"_s, u"Ce&rrar archivo de conocimientos actual"_s);
     menus.saveFileAs = addItem(file, u"saveFileAs"_s,
@@ -50,14 +50,14 @@ MainMenus createMainMenus(QMenuBar *bar)
     file->addSeparator();
     menus.quit = addItem(file, u"quit"_s, u"Salir"_s);
 
-    QMenu *mode = addMenu(bar, u"modeMenu"_s, u"Modo"_s);
+    QMenu *mode = addMenu(bar, u"modeMenu"_s, u"M&odo"_s);
     menus.learningMode = addMarkedItem(mode, u"learningMode"_s, u"Aprendizaje [ Input ]"_s, true);
     menus.learningMode->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     menus.consultationMode =
         addMarkedItem(mode, u"consultationMode"_s, u"Consulta [ Output ]"_s, false);
     menus.consultationMode->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
 
-    QMenu *settings = addMenu(bar, u"settingsMenu"_s, u"Configuración"_s);
+    QMenu *settings = addMenu(bar, u"settingsMenu"_s, u"&Configuración"_s);
     addDisabledItem(settings, u"realTimeLogic"_s,
                     u"Aplicar lógica de aprendizaje en tiempo real"_s);
     menus.maleVoice = addMarkedItem(settings, u"maleVoice"_s, u"Voz sintética Masculina"_s, true);
@@ -66,13 +66,13 @@ MainMenus createMainMenus(QMenuBar *bar)
     menus.pronounInversion = addMarkedItem(settings, u"pronounInversion"_s,
                                            u"Invertir pronombres posesivos MI-TU / ME-TE"_s, true);
 
-    QMenu *maintenance = addMenu(bar, u"maintenanceMenu"_s, u"Mantenimiento"_s);
+    QMenu *maintenance = addMenu(bar, u"maintenanceMenu"_s, u"&Mantenimiento"_s);
     menus.sortFile = addItem(maintenance, u"sortFile"_s, u"Ordenar ideas y recuerdos"_s);
     menus.removeRepeated = addItem(maintenance, u"removeRepeated"_s, u"Eliminar redundancias"_s);
     addDisabledItem(maintenance, u"logicRules"_s, u"Aplicar reglas lógicas"_s);
     addDisabledItem(maintenance, u"editKnowledge"_s, u"Editar base de conocimientos"_s);
 
-    QMenu *help = addMenu(bar, u"helpMenu"_s, u"Ayuda"_s);
+    QMenu *help = addMenu(bar, u"helpMenu"_s, u"A&yuda"_s);
     addDisabledItem(help, u"expertSystems"_s, u"Los Sistemas Expertos"_s);
     addDisabledItem(help, u"howItWorks"_s, u"Funcionamiento de Teskaro"_s);
     addDisabledItem(help, u"applications"_s, u"Aplicaciones prácticas de Teskaro"_s);

@@ -4,6 +4,7 @@
 #include "conversationpanel.h"
 #include "dialogue/dialogueengine.h"
 #include "inputline.h"
+#include "modekeys.h"
 #include "modelook.h"
 #include "opendialog.h"
 #include "pictures.h"
@@ -11,8 +12,14 @@
 #include "sidepanel.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFocusFrame>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 
 namespace teskaro {
 
@@ -34,8 +41,15 @@ MainWindow::MainWindow(DialogueEngine &engine, const Platform &platform, QWidget
     auto *layout = new QHBoxLayout(central);
     layout->addWidget(m_conversation, 1);
     layout->addWidget(m_side);
-    setCentralWidget(central);
-    resize(980, 680);
+    // On a small screen the window still fits: what does not fit scrolls.
+    auto *scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(central);
+    setCentralWidget(scroller);
+    fitInto(QSize(980, 680));
+    QApplication::instance()->installEventFilter(new ModeKeysGuard(this));
+    markFocusedButtons();
 
     // A session starts in Learning as if an empty line had been sent there:
     // that mode's controls and the tip of a sent line, but the transcript's
@@ -67,7 +81,12 @@ void MainWindow::connectSession()
 void MainWindow::connectControls()
 {
     connect(m_conversation, &ConversationPanel::lineSent, this, &MainWindow::sendLine);
-    connect(m_side, &SidePanel::modeChosen, this, [this](Mode mode) { m_engine.switchMode(mode); });
+    connect(m_side, &SidePanel::modeChosen, this, [this](Mode mode) {
+        m_engine.switchMode(mode);
+        // Chosen with an arrow key, the option takes the focus after this:
+        // the line gets it back then.
+        QMetaObject::invokeMethod(this, &MainWindow::focusInputLine, Qt::QueuedConnection);
+    });
     connect(m_side, &SidePanel::speechToggled, this, [this](bool on) {
         m_engine.setSpeechEnabled(on);
         focusInputLine();
@@ -100,6 +119,30 @@ void MainWindow::connectMenus()
     connect(m_menus.removeRepeated, &QAction::triggered, this,
             [this] { m_engine.removeRepeatedRecords(); });
     connect(m_menus.about, &QAction::triggered, this, &MainWindow::showAboutBox);
+}
+
+// The input buttons always look like the default ones, which in this style
+// is also how focus looks: a frame around the one with the focus tells them
+// apart.
+void MainWindow::markFocusedButtons()
+{
+    auto *mark = new QFocusFrame(this);
+    connect(qApp, &QApplication::focusChanged, mark, [this, mark](QWidget *, QWidget *now) {
+        auto *button = qobject_cast<QPushButton *>(now);
+        mark->setWidget(button && button->window() == this ? button : nullptr);
+    });
+}
+
+void MainWindow::fitInto(QSize size)
+{
+    // The frame is known only once the window is on screen: a title bar's
+    // height is the guess until then.
+    const QSize room = screen()->availableGeometry().size() -
+                       QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    resize(size.boundedTo(room));
+    // Too small a screen: the window manager fits it, frame and all.
+    if (size.width() > room.width() || size.height() > room.height())
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void MainWindow::showMode(Mode mode)

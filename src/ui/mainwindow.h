@@ -30,6 +30,9 @@ private:
     void connectSession();
     void connectControls();
     void connectMenus();
+    void markFocusedButtons();
+    // The size asked for, or the whole screen where it is smaller.
+    void fitInto(QSize size);
     void showMode(Mode mode);
     void showMarks();
     void focusInputLine();

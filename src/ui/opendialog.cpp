@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -50,6 +51,7 @@ OpenDialog::OpenDialog(MessageBoxes &messages, QWidget *parent)
 
     resize(760, 460);
     m_browser->setDrive(driveOf(QDir::currentPath(), userDrives()));
+    m_browser->fileList()->setFocus(); // what the user came to choose from
     // The dialog's own typeface, on what shows text; frames keep theirs.
     for (QWidget *control : findChildren<QWidget *>()) {
         if (qobject_cast<QLabel *>(control) || qobject_cast<QPushButton *>(control) ||

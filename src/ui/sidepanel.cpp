@@ -2,6 +2,7 @@
 
 #include "dialogue/aboutinfo.h"
 #include "helptexts.h"
+#include "modekeys.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -71,6 +72,7 @@ QWidget *SidePanel::createAcquiredKnowledge()
     m_knowledgeFileBox->setObjectName(u"knowledgeFileBox"_s);
     m_knowledgeFileBox->setReadOnly(true);
     m_knowledgeFileBox->setFocusPolicy(Qt::ClickFocus);
+    useModeSafeEditMenu(m_knowledgeFileBox);
     layout->addWidget(m_knowledgeFileBox, 1, 0, 1, 2);
     layout->addWidget(new QLabel(u"Aprendizaje directo:"_s, group), 2, 0);
     m_learnedCount = new QLabel(u"00"_s, group);

@@ -6,7 +6,7 @@
 #include "ui/mainwindow.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTest>
 
 namespace teskaro::testing {
@@ -29,7 +29,7 @@ struct WindowRig : Fakes
         return window.findChild<T *>(name);
     }
     QLineEdit *input() const { return child<QLineEdit>(u"inputLine"_s); }
-    QString transcript() const { return child<QPlainTextEdit>(u"transcript"_s)->toPlainText(); }
+    QString transcript() const { return child<QTextEdit>(u"transcript"_s)->toPlainText(); }
     void typeLine(const QString &text) { QTest::keyClicks(input(), text + u'\r'); }
 
     TestFolder folder;

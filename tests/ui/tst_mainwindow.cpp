@@ -1,12 +1,12 @@
 #include "support/windowrig.h"
 #include "ui/folderbrowser.h"
 #include "ui/opendialog.h"
+#include "ui/qttranslation.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -18,9 +18,13 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void filtersTypedKeys_data();
     void filtersTypedKeys();
-    void ctrlAAndCSwitchTheModeFromTheInputLine();
+    void keysWorkFromAnywhereAndLeaveTheFocusInTheLine_data();
+    void keysWorkFromAnywhereAndLeaveTheFocusInTheLine();
+    void transcriptShowsItsEnd();
+    void contextMenusInSpanishWithoutTheModeKeys();
     void learnsThenAnswersTypedInTheWindow();
     void openDialogPassesTheChosenFile();
 };
@@ -46,23 +50,87 @@ void TestMainWindow::filtersTypedKeys()
     QCOMPARE(rig.input()->text(), shown);
 }
 
-void TestMainWindow::ctrlAAndCSwitchTheModeFromTheInputLine()
+void TestMainWindow::initTestCase()
+{
+    installSpanishQtTexts();
+}
+
+void TestMainWindow::keysWorkFromAnywhereAndLeaveTheFocusInTheLine_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<int>("switches");
+    const auto row = [](const char *from, const char *keys, Mode mode, int switches) {
+        QTest::addRow("%s in %s", keys, from)
+            << QString::fromLatin1(from) << QKeySequence(QString::fromLatin1(keys)) << mode
+            << switches;
+    };
+    row("inputLine", "Ctrl+C", Mode::Consultation, 1);
+    row("knowledgeFileBox", "Ctrl+C", Mode::Consultation, 1);
+    row("transcript", "Ctrl+A", Mode::Learning, 1);
+    row("learningOption", "Down", Mode::Consultation, 1);
+    row("inputLine", "Alt+X", Mode::Learning, 0); // types nothing
+}
+
+void TestMainWindow::keysWorkFromAnywhereAndLeaveTheFocusInTheLine()
+{
+    QFETCH(QString, from);
+    QFETCH(QKeySequence, keys);
+    WindowRig rig;
+    QGuiApplication::clipboard()->setText(u"antes"_s);
+    QTest::keyClicks(rig.input(), u"ABC"_s);
+    rig.input()->selectAll();
+    rig.child(from)->setFocus();
+    QTest::keySequence(rig.child(from), keys);
+    QTRY_VERIFY(rig.input()->hasFocus());
+    QTest::keyClick(rig.input(), Qt::Key_Space);
+    QTEST(rig.engine.session().mode(), "mode");
+    QTEST(int(rig.transcript().count(u"cambiando a modo"_s)), "switches");
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"antes"_s);
+    QCOMPARE(rig.input()->text(), u" "_s);
+}
+
+void TestMainWindow::transcriptShowsItsEnd()
 {
     WindowRig rig;
-    QLineEdit *line = rig.input();
-    QGuiApplication::clipboard()->setText(u"antes"_s);
-    QTest::keyClicks(line, u"ABC"_s);
-    line->selectAll();
-    QTest::keyClick(line, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(rig.engine.session().mode(), Mode::Consultation);
-    QCOMPARE(QGuiApplication::clipboard()->text(), u"antes"_s);
-    QVERIFY(line->text().isEmpty() && line->hasFocus());
-    QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(rig.engine.session().mode(), Mode::Learning);
+    auto *transcript = rig.child<QTextEdit>(u"transcript"_s);
+    const auto endShown = [transcript] {
+        return transcript->viewport()->rect().contains(transcript->cursorRect());
+    };
+    for (int i = 0; i < 20; ++i)
+        rig.typeLine(u"XYZ"_s);
+    rig.engine.openKnowledgeFile(u"OTRO.alm"_s);
+    QVERIFY(endShown());
+    rig.engine.sortKnowledgeFile();
+    QVERIFY(endShown());
+    rig.window.resize(rig.window.width() - 300, rig.window.height() - 200);
+    QTRY_VERIFY(endShown());
+}
 
-    rig.child<QAction>(u"femaleVoice"_s)->trigger();
-    QVERIFY(!rig.child<QAction>(u"maleVoice"_s)->isChecked()); // the session chose the other
-    QCOMPARE(rig.transcript().count(u"cambiando a modo"_s), 2);
+void TestMainWindow::contextMenusInSpanishWithoutTheModeKeys()
+{
+    WindowRig rig;
+    const auto keys = [](const char *text) {
+        return u'\t' + QKeySequence(QString::fromLatin1(text)).toString(QKeySequence::NativeText);
+    };
+    for (const char *name : {"transcript", "inputLine", "knowledgeFileBox"}) {
+        QWidget *target = rig.child(QString::fromLatin1(name));
+        if (auto *text = qobject_cast<QTextEdit *>(target))
+            target = text->viewport();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, target->mapToGlobal(QPoint()));
+        QCoreApplication::sendEvent(target, &event);
+        QWidget *menu = QApplication::activePopupWidget();
+        QVERIFY(menu);
+        QString all;
+        for (QAction *item : menu->actions())
+            all += item->text() + u'|';
+        menu->close();
+        QVERIFY2(all.contains(u"&Copiar"_s + keys("Ctrl+Ins")) &&
+                     all.contains(u"Seleccionar todo|"_s) && !all.contains(keys("Ctrl+C")) &&
+                     !all.contains(keys("Ctrl+A")),
+                 qPrintable(all));
+    }
 }
 
 void TestMainWindow::learnsThenAnswersTypedInTheWindow()
@@ -85,6 +153,7 @@ void TestMainWindow::openDialogPassesTheChosenFile()
     QAction *open = rig.child<QAction>(u"openFile"_s);
     open->trigger();
     OpenDialog *dialog = rig.child<OpenDialog>(u"openDialog"_s);
+    QCOMPARE(dialog->focusWidget(), dialog->browser()->fileList());
     QCOMPARE(rig.child<QLabel>(u"learnedCount"_s)->text(), u"??"_s);
     dialog->browser()->selectFile(u"MEDICINA.alm"_s);
     open->trigger(); // the same one comes to the front, as it was

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace teskaro {
+
+// Qt's own texts (the standard right-click menus, the buttons of message
+// boxes) in Spanish, like the rest of the windows. Left in English when
+// Qt's translations are not installed.
+void installSpanishQtTexts();
+
+} // namespace teskaro

@@ -1,9 +1,9 @@
 // The cost of one question and one statement, against the cost of reading
 // the knowledge file at all.
 
+#include "dialogue/dialogueengine.h"
 #include "knowledge/knowledgefile.h"
 #include "knowledge/windows1252.h"
-#include "dialogue/dialogueengine.h"
 #include "support/fakes.h"
 
 #include <QDir>
@@ -82,6 +82,24 @@ void consultationPress(benchmark::State &state)
     }
 }
 
+// The same question with the logic rules on: every answered record is
+// looked up among the links, which are indexed once per question.
+void consultationPressWithRules(benchmark::State &state)
+{
+    Folder folder(int(state.range(0)));
+    Fakes fakes;
+    DialogueEngine engine(fakes.platform, fakes.speech, fakes.random);
+    engine.start();
+    engine.setLogicRulesApplied(true);
+    engine.switchMode(Mode::Consultation);
+    for (auto _ : state) {
+        engine.submit(u"QUE SABES DEL ELEMENTO NUMERO 42"_s);
+        state.PauseTiming();
+        fakes.log.clear();
+        state.ResumeTiming();
+    }
+}
+
 void learningPress(benchmark::State &state)
 {
     Folder folder(0);
@@ -111,4 +129,5 @@ void learningPress(benchmark::State &state)
 BENCHMARK(readAndDecode)->Arg(5001)->Unit(benchmark::kMicrosecond);
 BENCHMARK(readAndDecodeOwn)->Arg(5001)->Unit(benchmark::kMicrosecond);
 BENCHMARK(consultationPress)->Arg(100)->Arg(1000)->Arg(5001)->Unit(benchmark::kMicrosecond);
+BENCHMARK(consultationPressWithRules)->Arg(5001)->Unit(benchmark::kMicrosecond);
 BENCHMARK(learningPress)->Unit(benchmark::kMicrosecond);

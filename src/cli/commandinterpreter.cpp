@@ -65,6 +65,9 @@ const char16_t helpText[] =
     u"  /voz masculina    voz sintética masculina\n"
     u"  /voz femenina     voz sintética femenina\n"
     u"  /sintesis si|no   activa o desactiva la síntesis de voz\n"
+    u"  /reglas si|no     aplica las reglas lógicas: deduce de lo aprendido al responder\n"
+    u"  /logica si|no     aplica la lógica de aprendizaje en tiempo real: avisa de lo ya "
+    u"sabido y deduce de lo nuevo\n"
     u"  /acerca           acerca de TESKARO\n"
     u"  /estado           base de conocimiento, aprendizaje directo y modo\n"
     u"  /ayuda            esta ayuda\n"
@@ -113,7 +116,11 @@ void CommandInterpreter::run(const QString &line)
     else if (command == u"voz"_s)
         selectVoice(argument.value_or(QString()));
     else if (command == u"sintesis"_s)
-        setSpeech(argument.value_or(QString()));
+        setOnOrOff(command, argument.value_or(QString()), &DialogueEngine::setSpeechEnabled);
+    else if (command == u"reglas"_s)
+        setOnOrOff(command, argument.value_or(QString()), &DialogueEngine::setLogicRulesApplied);
+    else if (command == u"logica"_s)
+        setOnOrOff(command, argument.value_or(QString()), &DialogueEngine::setRealTimeLogicApplied);
     else
         print(u"Orden desconocida: "_s + line + u" (escriba /ayuda para ver las órdenes)"_s);
 }
@@ -165,15 +172,16 @@ void CommandInterpreter::selectVoice(const QString &word)
         print(u"Use /voz masculina o /voz femenina"_s);
 }
 
-void CommandInterpreter::setSpeech(const QString &word)
+void CommandInterpreter::setOnOrOff(const QString &command, const QString &word,
+                                    void (DialogueEngine::*set)(bool))
 {
     const QString answer = word.trimmed().toLower();
     if (answer == u"si"_s || answer == u"sí"_s)
-        m_engine.setSpeechEnabled(true);
+        (m_engine.*set)(true);
     else if (answer == u"no"_s)
-        m_engine.setSpeechEnabled(false);
+        (m_engine.*set)(false);
     else
-        print(u"Use /sintesis si o /sintesis no"_s);
+        print(u"Use /"_s + command + u" si o /"_s + command + u" no"_s);
 }
 
 void CommandInterpreter::printAbout()

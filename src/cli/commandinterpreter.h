@@ -23,7 +23,8 @@ private:
     void openFile(const QString &fileName);
     void saveAs(const QString &name);
     void selectVoice(const QString &word);
-    void setSpeech(const QString &word);
+    // "/COMMAND si" or "/COMMAND no" turns something on or off.
+    void setOnOrOff(const QString &command, const QString &word, void (DialogueEngine::*set)(bool));
     void printAbout();
     void printHelp();
     void print(const QString &text);

@@ -1,5 +1,8 @@
 #include "conversation.h"
 
+#include "deduction.h"
+
+#include "knowledge/knowledgeloader.h"
 #include "knowledge/knowledgewriter.h"
 #include "knowledge/recordformat.h"
 #include "learninginterpreter.h"
@@ -97,28 +100,37 @@ void Conversation::learnStatement(const LearningReading &reading)
 {
     const QString &subject = reading.subjectPhrase;
     const QString &verbPhrase = reading.verbPhrase;
-    const QString acknowledgement =
-        pickPhrase(m_services.random, Phrases::standard().learned) + subject + u"... "_s + lineEnd;
-
-    KnowledgeTable &table = m_session.table();
-    if (table.isFull()) {
-        reply(fullReply);
-        return;
-    }
     // The direct record, then its mirror image, so that the statement is
     // found from either side.
     const QList<KnowledgeRecord> records{
         {paddedField(subject), paddedField(verbPhrase)},
         {paddedField(verbPhrase), paddedField(subject)},
     };
-    const AppendOutcome outcome = appendRecords(m_session.knowledgeFile(), records);
+    const bool logic = m_session.learnsWithLogic();
+    KnowledgeTable &table = m_session.table();
+    const AppendOutcome outcome = table.isFull() ? AppendOutcome{AppendOutcome::Status::Full, {}}
+                                                 : appendRecords(m_session.knowledgeFile(), records,
+                                                                 KnowledgeTable::capacity, logic);
+    if (outcome.status == AppendOutcome::Status::Known) {
+        reply(u":) YA LO SABIA: "_s + trimmedBlanks(subject) + u' ' + trimmedBlanks(verbPhrase) +
+              u' ');
+        m_session.append(lineEnd);
+        return;
+    }
+    // Drawn whether or not the statement could be kept, so that the replies
+    // that follow are the same.
+    const QString acknowledgement =
+        pickPhrase(m_services.random, Phrases::standard().learned) + subject + u"... "_s + lineEnd;
     switch (outcome.status) {
     case AppendOutcome::Status::Appended:
         table.appendRow() = {subject, verbPhrase};
         m_session.append(acknowledgement + lineEnd);
         m_session.setLearnedCount(m_session.learnedCount() + 1);
         speakIfOn(acknowledgement);
+        if (logic)
+            deduceFromLearned(records.first());
         break;
+    case AppendOutcome::Status::Known:
     case AppendOutcome::Status::Full:
         reply(fullReply);
         break;
@@ -127,6 +139,19 @@ void Conversation::learnStatement(const LearningReading &reading)
                          u": "_s + outcome.reason + u". No se ha aprendido nada."_s + lineEnd);
         break;
     }
+}
+
+// The file as a question would read it, so that what others learned counts
+// too; the session's table and counter stay as they are.
+void Conversation::deduceFromLearned(const KnowledgeRecord &direct)
+{
+    KnowledgeTable file;
+    loadKnowledgeTable(m_session.knowledgeFile(), file);
+    int row = file.recordCount() - 1;
+    while (row >= 0 && !(file.record(row) == direct))
+        --row;
+    for (const QString &chain : Deduction(file).chainsThrough(row))
+        reply(u":) AHORA DEDUZCO QUE "_s + chain + u' ');
 }
 
 void Conversation::answer(const QString &line)
@@ -166,18 +191,22 @@ void Conversation::answerQuestion(const QueryReading &reading)
     const Phrases &phrases = Phrases::standard();
     const KnowledgeTable &table = m_session.table();
     const QStringMatcher subject(reading.querySubject);
-    bool answered = false;
+    QList<int> answered; // rows
     for (int index = 0; index < table.recordCount(); ++index) {
         const KnowledgeRecord &record = table.record(index);
         if (!topicHoldsSubject(record.topic, subject))
             continue;
         answerLine(pickPhrase(m_services.random, phrases.recall) + trimmedBlanks(record.topic) +
                    u' ' + trimmedBlanks(record.statement) + u' ');
-        answered = true;
+        answered += index;
     }
-    if (!answered)
+    if (answered.isEmpty())
         answerLine(pickPhrase(m_services.random, phrases.ignorance) + subjectAsAsked(reading) +
                    u' ');
+    else if (m_session.appliesLogicRules()) {
+        for (const QString &chain : Deduction(table).chainsFrom(answered))
+            answerLine(u":) DEDUZCO QUE "_s + chain + u' ');
+    }
 }
 
 void Conversation::echo(const QString &line)

@@ -8,6 +8,7 @@
 namespace teskaro {
 
 class Session;
+struct KnowledgeRecord;
 struct LearningReading;
 struct QueryReading;
 
@@ -28,6 +29,7 @@ public:
 private:
     void learn(const QString &line);
     void learnStatement(const LearningReading &reading);
+    void deduceFromLearned(const KnowledgeRecord &direct);
     void answer(const QString &line);
     void answerQuestion(const QueryReading &reading);
     void echo(const QString &line);

@@ -51,6 +51,18 @@ void DialogueEngine::setVoice(Voice voice)
     m_session.setChosenVoice(voice);
 }
 
+void DialogueEngine::setLogicRulesApplied(bool on)
+{
+    if (!ended())
+        m_session.setAppliesLogicRules(on);
+}
+
+void DialogueEngine::setRealTimeLogicApplied(bool on)
+{
+    if (!ended())
+        m_session.setLearnsWithLogic(on);
+}
+
 void DialogueEngine::toggleInversion()
 {
     if (ended())

@@ -39,6 +39,11 @@ public:
     // Asks the user to mind what it means, then turns the swapping of
     // MI-TU and ME-TE on or off.
     void toggleInversion();
+    // Deductions after the answers to questions ("Aplicar reglas lógicas"),
+    // and while learning ("Aplicar lógica de aprendizaje en tiempo real").
+    // Both off at start; never written to the file.
+    void setLogicRulesApplied(bool on);
+    void setRealTimeLogicApplied(bool on);
 
     // Another knowledge file: the user started choosing one (the count is
     // not shown until a question reads it), then chose this one.

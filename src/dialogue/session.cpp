@@ -16,6 +16,18 @@ void Session::setInvertsPronouns(bool on)
     Q_EMIT pronounInversionChanged(on);
 }
 
+void Session::setAppliesLogicRules(bool on)
+{
+    m_logicRules = on;
+    Q_EMIT logicRulesChanged(on);
+}
+
+void Session::setLearnsWithLogic(bool on)
+{
+    m_realTimeLogic = on;
+    Q_EMIT realTimeLogicChanged(on);
+}
+
 void Session::setChosenVoice(Voice voice)
 {
     m_chosenVoice = voice;

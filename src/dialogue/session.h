@@ -25,6 +25,11 @@ public:
     // The voice the user chose last; it speaks only once it could be selected.
     Voice chosenVoice() const { return m_chosenVoice; }
     bool hasEnded() const { return m_ended; }
+    // Questions add what follows from their answers by chaining statements.
+    bool appliesLogicRules() const { return m_logicRules; }
+    // Learning says what it knew already, and what a new statement lets it
+    // deduce.
+    bool learnsWithLogic() const { return m_realTimeLogic; }
 
     // The knowledge file in use: a name relative to the working folder until
     // a dialog or a save-as makes it a full path.
@@ -41,6 +46,8 @@ public:
     void setInvertsPronouns(bool on);
     void setSpeaks(bool on) { m_speechEnabled = on; }
     void setChosenVoice(Voice voice);
+    void setAppliesLogicRules(bool on);
+    void setLearnsWithLogic(bool on);
     void markEnded() { m_ended = true; }
     void setKnowledgeFile(const QString &name);
     void setTitle(const QString &title);
@@ -66,6 +73,8 @@ Q_SIGNALS:
     void titleChanged(const QString &title);
     void chosenVoiceChanged(Voice voice);
     void pronounInversionChanged(bool on);
+    void logicRulesChanged(bool on);
+    void realTimeLogicChanged(bool on);
 
 private:
     void setCountCaption(const QString &caption);
@@ -75,6 +84,8 @@ private:
     bool m_speechEnabled = false;
     Voice m_chosenVoice = Voice::Male;
     bool m_ended = false;
+    bool m_logicRules = false;
+    bool m_realTimeLogic = false;
     QString m_knowledgeFile;
     QString m_countCaption = QStringLiteral("00");
     QString m_title;

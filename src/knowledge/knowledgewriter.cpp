@@ -2,13 +2,14 @@
 
 #include "knowledgefile.h"
 #include "recordformat.h"
+#include "windows1252.h"
 
 namespace teskaro {
 
 using namespace Qt::StringLiterals;
 
 AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord> &records,
-                            int capacity)
+                            int capacity, bool unlessKnown)
 {
     QByteArray bytes;
     for (const KnowledgeRecord &record : records)
@@ -20,18 +21,26 @@ AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord
     // run on into them.
     const int room = capacity - int(records.size());
     QString refusal;
-    const auto admit = [room, &refusal](const QByteArray &present) {
-        if (room < 0)
-            return false;
+    bool known = false;
+    const QByteArray knownTopic = unlessKnown ? encodeWindows1252(records.first().topic) : "";
+    const QByteArray knownStatement =
+        unlessKnown ? encodeWindows1252(records.first().statement) : "";
+    const auto admit = [&](const QByteArray &present) {
         RecordReader reader(present);
         RecordReader::Field topic;
         RecordReader::Field statement;
         RecordReader::Result result;
         int count = 0;
         while ((result = reader.next(topic, statement)) == RecordReader::Result::Record) {
-            if (++count > room)
+            ++count;
+            if (unlessKnown && reader.bytesOf(topic) == knownTopic &&
+                reader.bytesOf(statement) == knownStatement) {
+                known = true;
                 return false;
+            }
         }
+        if (count > room)
+            return false;
         const bool quoteLeftOpen = count > 0 && present[statement.start - 1] == '"' &&
                                    statement.start + statement.length == present.size();
         if (result == RecordReader::Result::Incomplete || quoteLeftOpen) {
@@ -43,6 +52,8 @@ AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord
     const FileWriteOutcome outcome = appendToKnowledgeFile(fileName, bytes, admit);
     if (outcome.ok)
         return {AppendOutcome::Status::Appended, {}};
+    if (known)
+        return {AppendOutcome::Status::Known, {}};
     if (outcome.refused && refusal.isEmpty())
         return {AppendOutcome::Status::Full, {}};
     return {AppendOutcome::Status::Failed, outcome.refused ? refusal : outcome.reason};

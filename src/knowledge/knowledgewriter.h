@@ -14,6 +14,7 @@ struct AppendOutcome
         Appended, // on disk
         Full,     // the file would hold more records than a table can load
         Failed,   // not written; reason says why
+        Known,    // the first record is in the file already; nothing written
     };
     Status status = Status::Failed;
     QString reason;
@@ -23,8 +24,10 @@ struct AppendOutcome
 // exactly as given, and returns once they are on disk. Refuses when the file
 // would then hold more than `capacity` records, because such a file can no
 // longer be loaded whole. Fails when the file does not end with a whole
-// record, because the new records would not read back as written.
+// record, because the new records would not read back as written. With
+// unlessKnown, writes nothing when the file holds the first record already,
+// as checked under the file's lock.
 AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord> &records,
-                            int capacity = KnowledgeTable::capacity);
+                            int capacity = KnowledgeTable::capacity, bool unlessKnown = false);
 
 } // namespace teskaro

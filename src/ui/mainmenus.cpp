@@ -58,8 +58,8 @@ MainMenus createMainMenus(QMenuBar *bar)
     menus.consultationMode->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
 
     QMenu *settings = addMenu(bar, u"settingsMenu"_s, u"&Configuración"_s);
-    addDisabledItem(settings, u"realTimeLogic"_s,
-                    u"Aplicar lógica de aprendizaje en tiempo real"_s);
+    menus.realTimeLogic = addMarkedItem(settings, u"realTimeLogic"_s,
+                                        u"Aplicar lógica de aprendizaje en tiempo real"_s, false);
     menus.maleVoice = addMarkedItem(settings, u"maleVoice"_s, u"Voz sintética Masculina"_s, true);
     menus.femaleVoice =
         addMarkedItem(settings, u"femaleVoice"_s, u"Voz sintética Femenina"_s, false);
@@ -69,7 +69,8 @@ MainMenus createMainMenus(QMenuBar *bar)
     QMenu *maintenance = addMenu(bar, u"maintenanceMenu"_s, u"&Mantenimiento"_s);
     menus.sortFile = addItem(maintenance, u"sortFile"_s, u"Ordenar ideas y recuerdos"_s);
     menus.removeRepeated = addItem(maintenance, u"removeRepeated"_s, u"Eliminar redundancias"_s);
-    addDisabledItem(maintenance, u"logicRules"_s, u"Aplicar reglas lógicas"_s);
+    menus.logicRules =
+        addMarkedItem(maintenance, u"logicRules"_s, u"Aplicar reglas lógicas"_s, false);
     addDisabledItem(maintenance, u"editKnowledge"_s, u"Editar base de conocimientos"_s);
 
     QMenu *help = addMenu(bar, u"helpMenu"_s, u"A&yuda"_s);

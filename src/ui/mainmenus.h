@@ -18,6 +18,8 @@ struct MainMenus
     QAction *maleVoice = nullptr;
     QAction *femaleVoice = nullptr;
     QAction *pronounInversion = nullptr;
+    QAction *realTimeLogic = nullptr;
+    QAction *logicRules = nullptr;
     QAction *sortFile = nullptr;
     QAction *removeRepeated = nullptr;
     QAction *about = nullptr;

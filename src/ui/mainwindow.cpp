@@ -76,6 +76,8 @@ void MainWindow::connectSession()
     connect(&session, &Session::titleChanged, this, &QWidget::setWindowTitle);
     connect(&session, &Session::chosenVoiceChanged, this, &MainWindow::showMarks);
     connect(&session, &Session::pronounInversionChanged, this, &MainWindow::showMarks);
+    connect(&session, &Session::logicRulesChanged, this, &MainWindow::showMarks);
+    connect(&session, &Session::realTimeLogicChanged, this, &MainWindow::showMarks);
 }
 
 void MainWindow::connectControls()
@@ -108,6 +110,10 @@ void MainWindow::connectMenus()
     onTrigger(m_menus.maleVoice, [this] { m_engine.setVoice(Voice::Male); });
     onTrigger(m_menus.femaleVoice, [this] { m_engine.setVoice(Voice::Female); });
     onTrigger(m_menus.pronounInversion, [this] { m_engine.toggleInversion(); });
+    onTrigger(m_menus.logicRules,
+              [this] { m_engine.setLogicRulesApplied(!m_engine.session().appliesLogicRules()); });
+    onTrigger(m_menus.realTimeLogic,
+              [this] { m_engine.setRealTimeLogicApplied(!m_engine.session().learnsWithLogic()); });
 
     connect(m_menus.openFile, &QAction::triggered, this, &MainWindow::chooseKnowledgeFile);
     connect(m_menus.saveFileAs, &QAction::triggered, this, &MainWindow::saveKnowledgeFileAs);
@@ -164,6 +170,8 @@ void MainWindow::showMarks()
     m_menus.maleVoice->setChecked(session.chosenVoice() == Voice::Male);
     m_menus.femaleVoice->setChecked(session.chosenVoice() == Voice::Female);
     m_menus.pronounInversion->setChecked(session.invertsPronouns());
+    m_menus.logicRules->setChecked(session.appliesLogicRules());
+    m_menus.realTimeLogic->setChecked(session.learnsWithLogic());
 }
 
 void MainWindow::focusInputLine()

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void replaysAWholeSessionFromASeed();
     void answersCommands_data();
     void answersCommands();
+    void deducesWithRulesAndLogicOn();
     void opensAndSavesNamesWithBlanks();
     void commandLine_data();
     void commandLine();
@@ -99,15 +100,17 @@ void TestCli::answersCommands_data()
     QTest::addRow("options say nothing")
         << QByteArray("/voz femenina\n/voz MASCULINA\n/sintesis sí\n/sintesis no\n/redundancias\n")
         << QString() << sunRecords;
-    QTest::addRow("mistakes") << QByteArray("/nada\n/\n/estado ya\n/voz\n/sintesis tal vez\n"
-                                            "/abrir  \n/abrir no-existe.alm\n/guardar  \n")
-                              << u"Orden desconocida: /nada (escriba /ayuda para ver las "
-                                 u"órdenes)\nOrden desconocida: / (escriba /ayuda para ver las "
-                                 u"órdenes)\nLa orden /estado no lleva nada detrás.\nUse /voz "
-                                 u"masculina o /voz femenina\nUse /sintesis si o /sintesis no\n"
-                                 u"Falta el archivo: /abrir ARCHIVO\nNo existe el archivo "
-                                 u"no-existe.alm\nFalta el nombre: /guardar NOMBRE\n"_s
-                              << sunRecords;
+    QTest::addRow("mistakes")
+        << QByteArray("/nada\n/\n/estado ya\n/voz\n/sintesis tal vez\n"
+                      "/abrir  \n/abrir no-existe.alm\n/guardar  \n/reglas\n")
+        << u"Orden desconocida: /nada (escriba /ayuda para ver las "
+           u"órdenes)\nOrden desconocida: / (escriba /ayuda para ver las "
+           u"órdenes)\nLa orden /estado no lleva nada detrás.\nUse /voz "
+           u"masculina o /voz femenina\nUse /sintesis si o /sintesis no\n"
+           u"Falta el archivo: /abrir ARCHIVO\nNo existe el archivo "
+           u"no-existe.alm\nFalta el nombre: /guardar NOMBRE\nUse /reglas si o "
+           u"/reglas no\n"_s
+        << sunRecords;
     QTest::addRow("/salir ends at once")
         << QByteArray("/salir\nLA LUNA ES BLANCA\n") << QString() << sunRecords;
     QTest::addRow("a start that fails")
@@ -129,6 +132,21 @@ void TestCli::answersCommands()
     QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
     QVERIFY(!run.out.contains("LA LUNA"));
     QVERIFY(fileHolds(u"default.alm"_s, file, true)); // the start-up sort may come before
+}
+
+void TestCli::deducesWithRulesAndLogicOn()
+{
+    TestFolder folder;
+    folder.write(u"default.alm"_s, sunRecords);
+    const ProcessResult run = runCli(
+        "/logica si\nEL SOL ES UNA ESTRELLA\nLAS ESTRELLAS SON ASTROS\n/reglas si\n/consulta\n"
+        "QUE SABES DEL SOL\n/reglas no\n/logica no\nQUE SABES DEL SOL\n");
+    const QByteArray chain = "DEDUZCO QUE EL SOL ES UNA ESTRELLA Y LAS ESTRELLAS SON ASTROS \n";
+    QVERIFY(run.out.contains(":) YA LO SABIA: EL SOL ES UNA ESTRELLA \n\n"));
+    QVERIFY(run.out.contains(" ... \n\n:) AHORA " + chain));
+    QCOMPARE(run.out.count(":) " + chain), 1);
+    QVERIFY(fileHolds(u"default.alm"_s, sunRecords + "\" LAS ESTRELLAS \",\" SON ASTROS \"\r\n"
+                                                     "\" SON ASTROS \",\" LAS ESTRELLAS \"\r\n"));
 }
 
 void TestCli::opensAndSavesNamesWithBlanks()

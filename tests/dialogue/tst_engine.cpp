@@ -22,6 +22,8 @@ private Q_SLOTS:
     void learns();
     void answers_data();
     void answers();
+    void deduces_data();
+    void deduces();
     void countsLearnedStatementsAndShowsWhatQuestionsRead();
     void refusesToLearnWhatCannotBeKept();
     void speaksRepliesAndPromptsOnlyWhileSpeechIsOn();
@@ -243,6 +245,92 @@ void TestEngine::answers()
     QCOMPARE(rig.engine.session().learnedCount(), 0);
     QCOMPARE(rig.log.count(u"beforeAnswer"_s), transcript.count(u"\r\n:"_s));
     QCOMPARE(rig.exit.status, line == u"ME VOY"_s ? 0 : -1);
+}
+
+// With both logic items on: what a question or a statement then adds at
+// the end, and what the file gains (nothing from a question).
+void TestEngine::deduces_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("tail");
+    QTest::addColumn<QByteArray>("gained");
+    const auto row = [](const char *name, const QByteArray &file, const QString &line,
+                        const QStringList &chains, const QByteArray &gained = {}) {
+        const QString prefix = gained.isEmpty() ? u":) DEDUZCO QUE "_s : u":) AHORA DEDUZCO QUE "_s;
+        QTest::addRow("%s", name) << file << line
+                                  << (chains.isEmpty()
+                                          ? QString()
+                                          : prefix + chains.join(u" \r\n"_s + prefix) + u" \r\n"_s)
+                                  << gained;
+    };
+    const QByteArray gato = statement("EL GATO", "ES UN FELINO");
+    const QByteArray felinos = statement("LOS FELINOS", "SON MAMIFEROS");
+    const QByteArray mamiferos = statement("LOS MAMIFEROS", "SON ANIMALES");
+    const QString example = u"EL GATO ES UN FELINO Y LOS FELINOS SON MAMIFEROS"_s;
+    const QString three =
+        u"EL GATO ES UN FELINO, LOS FELINOS SON MAMIFEROS Y LOS MAMIFEROS SON ANIMALES"_s;
+    row("the example", gato + felinos, u"QUE SABES DEL GATO"_s, {example});
+    row("a chain before those that extend it", mamiferos + felinos + gato, u"QUE SABES DEL GATO"_s,
+        {example, three});
+    row("plural in ES",
+        statement("EL PAIS", "ES UNA NACION") + statement("LAS NACIONES", "SON ESTADOS"),
+        u"QUE SABES DEL PAIS"_s, {u"EL PAIS ES UNA NACION Y LAS NACIONES SON ESTADOS"_s});
+    row("Z and CES, no article",
+        statement("EL FARO", "ES UNA LUZ") + statement("LUCES", "SON ONDAS"),
+        u"QUE SABES DEL FARO"_s, {u"EL FARO ES UNA LUZ Y LUCES SON ONDAS"_s});
+    row("ESTA EN to ESTAN only",
+        statement("EL LIBRO", "ESTA EN LA MESA") + statement("LA MESA", "ES DE PINO") +
+            statement("LAS MESAS", "ESTAN EN LA COCINA") + statement("LA COCINA", "ES GRANDE"),
+        u"QUE SABES DEL LIBRO"_s, {u"EL LIBRO ESTA EN LA MESA Y LAS MESAS ESTAN EN LA COCINA"_s});
+    row("ES never to ESTA",
+        statement("EL PERRO", "ES UN ANIMAL") + statement("EL ANIMAL", "ESTA EN EL CAMPO"),
+        u"QUE SABES DEL PERRO"_s, {});
+    row("a cycle", statement("EL SOL", "ES UNA ESTRELLA") + statement("LA ESTRELLA", "ES EL SOL"),
+        u"QUE SABES DEL SOL"_s, {u"EL SOL ES UNA ESTRELLA Y LA ESTRELLA ES EL SOL"_s});
+    row("a statement twice, its line once", gato + gato + felinos, u"QUE SABES DEL GATO"_s,
+        {example});
+    row("topics that name the same thing",
+        statement("EL GATO", "ES UN GATO") + statement("LOS GATOS", "SON GATOS"),
+        u"QUE SABES DE LOS GATOS"_s, {});
+    QByteArray many = gato;
+    QStringList ten;
+    for (int i = 0; i < 12; ++i) {
+        many += statement("LOS FELINOS", QByteArray("SON ").append(char('A' + i)).constData());
+        ten += u"EL GATO ES UN FELINO Y LOS FELINOS SON "_s + QChar(u'A' + i);
+    }
+    row("ten lines at most", many, u"QUE SABES DEL GATO"_s, ten.first(10));
+    row("no deduction without an answer", gato + felinos, u"QUE SABES DE LOS PERROS"_s, {});
+    row("learned: every chain through it", gato + mamiferos, u"LOS FELINOS SON MAMIFEROS"_s,
+        {example, three, u"LOS FELINOS SON MAMIFEROS Y LOS MAMIFEROS SON ANIMALES"_s}, felinos);
+    row("learned: chains without it untold", gato + felinos, u"EL PERRO ES UN ANIMAL"_s, {},
+        statement("EL PERRO", "ES UN ANIMAL"));
+    QTest::addRow("known: nothing kept, nothing drawn")
+        << gato << u"EL GATO ES UN FELINO"_s << u":) YA LO SABIA: EL GATO ES UN FELINO \r\n\r\n"_s
+        << QByteArray();
+}
+
+void TestEngine::deduces()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, line);
+    QFETCH(QString, tail);
+    QFETCH(QByteArray, gained);
+    EngineRig rig(file);
+    rig.engine.setLogicRulesApplied(true);
+    rig.engine.setRealTimeLogicApplied(true);
+    if (line.startsWith(u"QUE"_s))
+        rig.engine.switchMode(Mode::Consultation);
+    const int learned = rig.engine.session().learnedCount();
+    rig.random.values = {0.0f, 0.0f};
+    rig.mark();
+    rig.engine.submit(line);
+    const QString added = rig.added();
+    QVERIFY2(added.endsWith(tail) && added.count(u"DEDUZCO"_s) == tail.count(u"DEDUZCO"_s),
+             qPrintable(added));
+    QCOMPARE(rig.file(), file + gained);
+    QCOMPARE(rig.engine.session().learnedCount(), learned + !gained.isEmpty());
+    QCOMPARE(rig.random.values.size(), tail.startsWith(u":) YA"_s) ? 2 : 1);
 }
 
 // The counter shows statements learned since the last full load; a

@@ -140,6 +140,10 @@ void TestMainWindow::learnsThenAnswersTypedInTheWindow()
     QCOMPARE(rig.folder.read(u"default.alm"_s), "\" LOS PERROS \",\" SON ANIMALES LEALES \"\r\n"
                                                 "\" SON ANIMALES LEALES \",\" LOS PERROS \"\r\n");
     QTest::keyClick(rig.input(), Qt::Key_C, Qt::ControlModifier);
+    for (const QString &name : {u"logicRules"_s, u"realTimeLogic"_s, u"realTimeLogic"_s})
+        rig.child<QAction>(name)->trigger();
+    QVERIFY(rig.engine.session().appliesLogicRules() && !rig.engine.session().learnsWithLogic());
+    QVERIFY(rig.child<QAction>(u"logicRules"_s)->isChecked());
     rig.typeLine(u"que sabes sobre los perros"_s);
     QVERIFY(rig.transcript().endsWith(u"LOS PERROS SON ANIMALES LEALES \n"_s)); // the answer
     QCOMPARE(rig.transcript(), rig.engine.session().transcript().replace(u"\r\n"_s, u"\n"_s));

@@ -1,5 +1,7 @@
 #include "commandinterpreter.h"
 
+#include "dialogue/helppages.h"
+
 #include "dialogue/aboutinfo.h"
 #include "dialogue/dialogueengine.h"
 #include "dialogue/textrules.h"
@@ -70,7 +72,7 @@ const char16_t helpText[] =
     u"sabido y deduce de lo nuevo\n"
     u"  /acerca           acerca de TESKARO\n"
     u"  /estado           base de conocimiento, aprendizaje directo y modo\n"
-    u"  /ayuda            esta ayuda\n"
+    u"  /ayuda [PAGINA]   esta ayuda, o una de las páginas de ayuda\n"
     u"  /salir            termina\n"
     u"  //TEXTO           escribe \"/TEXTO\" en la entrada\n";
 
@@ -108,7 +110,7 @@ void CommandInterpreter::run(const QString &line)
     else if (command == u"acerca"_s)
         withoutArgument([this] { printAbout(); });
     else if (command == u"ayuda"_s)
-        withoutArgument([this] { printHelp(); });
+        printHelp(argument.value_or(QString()).trimmed().toLower());
     else if (command == u"abrir"_s)
         openFile(argument.value_or(QString()));
     else if (command == u"guardar"_s)
@@ -191,9 +193,21 @@ void CommandInterpreter::printAbout()
           u'\n' + info.disclaimer);
 }
 
-void CommandInterpreter::printHelp()
+void CommandInterpreter::printHelp(const QString &pageName)
 {
-    m_messages.write(QString::fromUtf16(helpText).toUtf8());
+    QStringList names;
+    for (const HelpPageInfo &page : helpPages()) {
+        if (page.name == pageName) {
+            m_messages.write(helpPagePlainText(page.page).toUtf8());
+            return;
+        }
+        names += u"/ayuda "_s + page.name;
+    }
+    const QString pages = names.join(u", "_s);
+    if (pageName.isEmpty())
+        print(QString::fromUtf16(helpText) + u"Páginas de ayuda: "_s + pages);
+    else
+        print(u"No hay ninguna página de ayuda \""_s + pageName + u"\": use "_s + pages);
 }
 
 void CommandInterpreter::print(const QString &text)

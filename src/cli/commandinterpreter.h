@@ -26,7 +26,7 @@ private:
     // "/COMMAND si" or "/COMMAND no" turns something on or off.
     void setOnOrOff(const QString &command, const QString &word, void (DialogueEngine::*set)(bool));
     void printAbout();
-    void printHelp();
+    void printHelp(const QString &pageName);
     void print(const QString &text);
 
     DialogueEngine &m_engine;

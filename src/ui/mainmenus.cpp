@@ -74,9 +74,10 @@ MainMenus createMainMenus(QMenuBar *bar)
     addDisabledItem(maintenance, u"editKnowledge"_s, u"Editar base de conocimientos"_s);
 
     QMenu *help = addMenu(bar, u"helpMenu"_s, u"A&yuda"_s);
-    addDisabledItem(help, u"expertSystems"_s, u"Los Sistemas Expertos"_s);
-    addDisabledItem(help, u"howItWorks"_s, u"Funcionamiento de Teskaro"_s);
-    addDisabledItem(help, u"applications"_s, u"Aplicaciones prácticas de Teskaro"_s);
+    menus.expertSystems = addItem(help, u"expertSystems"_s, u"Los Sistemas Expertos"_s);
+    menus.howItWorks = addItem(help, u"howItWorks"_s, u"Funcionamiento de Teskaro"_s);
+    menus.howItWorks->setShortcut(QKeySequence(Qt::Key_F1));
+    menus.applications = addItem(help, u"applications"_s, u"Aplicaciones prácticas de Teskaro"_s);
     addDisabledItem(help, u"authorPortal"_s, u"Portal Vertical sobre IA del autor de Teskaro"_s);
     menus.about = addItem(help, u"about"_s, u"Acerca de..."_s);
     return menus;

@@ -3,6 +3,7 @@
 #include "aboutbox.h"
 #include "conversationpanel.h"
 #include "dialogue/dialogueengine.h"
+#include "helpwindow.h"
 #include "inputline.h"
 #include "modekeys.h"
 #include "modelook.h"
@@ -125,6 +126,12 @@ void MainWindow::connectMenus()
     connect(m_menus.removeRepeated, &QAction::triggered, this,
             [this] { m_engine.removeRepeatedRecords(); });
     connect(m_menus.about, &QAction::triggered, this, &MainWindow::showAboutBox);
+    const auto helpItem = [this](QAction *item, HelpPage page) {
+        connect(item, &QAction::triggered, this, [this, page] { showHelp(page); });
+    };
+    helpItem(m_menus.expertSystems, HelpPage::ExpertSystems);
+    helpItem(m_menus.howItWorks, HelpPage::HowItWorks);
+    helpItem(m_menus.applications, HelpPage::Applications);
 }
 
 // The input buttons always look like the default ones, which in this style
@@ -213,6 +220,18 @@ void MainWindow::saveKnowledgeFileAs()
         m_engine.cancelSaveAs();
     else
         m_engine.saveKnowledgeFileAs(path);
+}
+
+// One help window, not modal: asked for again, it comes to the front at the
+// page asked for.
+void MainWindow::showHelp(HelpPage page)
+{
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(this);
+    m_helpWindow->showPage(page);
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
 }
 
 void MainWindow::showAboutBox()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogue/helppages.h"
 #include "dialogue/mode.h"
 #include "mainmenus.h"
 #include "platform/platform.h"
@@ -11,6 +12,7 @@
 namespace teskaro {
 
 class ConversationPanel;
+class HelpWindow;
 class DialogueEngine;
 class OpenDialog;
 class SidePanel;
@@ -39,6 +41,7 @@ private:
     void sendLine();
     void chooseKnowledgeFile();
     void saveKnowledgeFileAs();
+    void showHelp(HelpPage page);
     void showAboutBox();
 
     DialogueEngine &m_engine;
@@ -47,6 +50,7 @@ private:
     SidePanel *m_side;
     MainMenus m_menus;
     QPointer<OpenDialog> m_openDialog;
+    QPointer<HelpWindow> m_helpWindow;
     QIcon m_learningIcon;
     QIcon m_consultationIcon;
 };

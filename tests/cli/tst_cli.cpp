@@ -97,6 +97,13 @@ void TestCli::answersCommands_data()
                              << u"acerca de TESKARO...\nTESKARO\nVersión compilada: "_s +
                                     QString::fromLatin1(version::text) + u"\n  Sistema Experto"_s
                              << sunRecords;
+    QTest::addRow("/ayuda, then a page")
+        << QByteArray("/ayuda\n/ayuda SISTEMAS\n")
+        << u"  //TEXTO           escribe \"/TEXTO\" en la entrada\nPáginas de ayuda: /ayuda "
+           u"sistemas, "
+           u"/ayuda funcionamiento, /ayuda aplicaciones\nLos Sistemas Expertos\n\nVolver a "
+           u"Funcionamiento de Teskaro"_s
+        << sunRecords;
     QTest::addRow("options say nothing")
         << QByteArray("/voz femenina\n/voz MASCULINA\n/sintesis sí\n/sintesis no\n/redundancias\n")
         << QString() << sunRecords;

@@ -1,9 +1,11 @@
+#include "dialogue/helppages.h"
 #include "knowledge/recordformat.h"
 #include "support/enginerig.h"
 #include "support/processrunner.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +26,7 @@ private Q_SLOTS:
     void answers();
     void deduces_data();
     void deduces();
+    void helpPageExamplesHold();
     void countsLearnedStatementsAndShowsWhatQuestionsRead();
     void refusesToLearnWhatCannotBeKept();
     void speaksRepliesAndPromptsOnlyWhileSpeechIsOn();
@@ -331,6 +334,38 @@ void TestEngine::deduces()
     QCOMPARE(rig.file(), file + gained);
     QCOMPARE(rig.engine.session().learnedCount(), learned + !gained.isEmpty());
     QCOMPARE(rig.random.values.size(), tail.startsWith(u":) YA"_s) ? 2 : 1);
+}
+
+// Every example row of the help page, sent in turn in its mode in one
+// session that starts without a file, gets a reply that holds what the row
+// quotes. The logic items are on: the page shows them too.
+void TestEngine::helpPageExamplesHold()
+{
+    EngineRig rig;
+    rig.engine.setLogicRulesApplied(true);
+    rig.engine.setRealTimeLogicApplied(true);
+    static const QRegularExpression example(
+        u"^\\|[^`\\n]*`([^`]*)` \\| (Aprendizaje|Consulta) \\| (.*) \\|$"_s,
+        QRegularExpression::MultilineOption);
+    static const QRegularExpression quoted(u"`([^`]*)`"_s);
+    int examples = 0;
+    for (auto row = example.globalMatch(helpPageMarkdown(HelpPage::HowItWorks)); row.hasNext();
+         ++examples) {
+        const QRegularExpressionMatch match = row.next();
+        const Mode mode =
+            match.captured(2) == u"Aprendizaje"_s ? Mode::Learning : Mode::Consultation;
+        if (rig.engine.session().mode() != mode)
+            rig.engine.switchMode(mode);
+        rig.mark();
+        rig.engine.submit(match.captured(1));
+        const QString added = rig.added();
+        for (auto promise = quoted.globalMatch(match.captured(3)); promise.hasNext();) {
+            const QString text = promise.next().captured(1);
+            QVERIFY2(added.contains(text),
+                     qPrintable(match.captured(1) + u": "_s + text + u'\n' + added));
+        }
+    }
+    QCOMPARE(examples, 42); // none left out by a slip in its row
 }
 
 // The counter shows statements learned since the last full load; a

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QTextBrowser>
 
 using namespace Qt::StringLiterals;
 using namespace teskaro;
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void contextMenusInSpanishWithoutTheModeKeys();
     void learnsThenAnswersTypedInTheWindow();
     void openDialogPassesTheChosenFile();
+    void helpOpensAtThePageAskedFor();
 };
 
 void TestMainWindow::filtersTypedKeys_data()
@@ -167,6 +169,19 @@ void TestMainWindow::openDialogPassesTheChosenFile()
     QCOMPARE(rig.engine.session().knowledgeFile(), chosen);
     QVERIFY(rig.transcript().endsWith(u"$ abriendo base de conocimientos "_s + chosen +
                                       u" ...\n\n:) ESTOY LISTO PARA UNA SESION.\n"_s));
+}
+
+void TestMainWindow::helpOpensAtThePageAskedFor()
+{
+    WindowRig rig;
+    QTest::keyClick(rig.input(), Qt::Key_F1);
+    auto *page = rig.child<QTextBrowser>(u"helpPage"_s);
+    QVERIFY(page && page->toPlainText().startsWith(u"Funcionamiento de Teskaro"_s));
+    rig.child<QAction>(u"expertSystems"_s)->trigger();
+    QCOMPARE(rig.window.findChildren<QTextBrowser *>().size(), 1);
+    QVERIFY(page->toPlainText().startsWith(u"Los Sistemas Expertos"_s));
+    QTest::keyClick(page, Qt::Key_Escape);
+    QTRY_VERIFY(!rig.child(u"helpWindow"_s));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -70,6 +70,11 @@ const char16_t helpText[] =
     u"  /reglas si|no     aplica las reglas lógicas: deduce de lo aprendido al responder\n"
     u"  /logica si|no     aplica la lógica de aprendizaje en tiempo real: avisa de lo ya "
     u"sabido y deduce de lo nuevo\n"
+    u"  /listar [TEXTO]   lista numeradas las afirmaciones que contienen el texto\n"
+    u"  /olvidar N...     olvida las afirmaciones de esos números (los dos registros)\n"
+    u"  /corregir N TEMA | RESTO   corrige la afirmación N\n"
+    u"  /deshacer         deshace el último /olvidar o /corregir\n"
+    u"  /rehacer          rehace lo deshecho\n"
     u"  /acerca           acerca de TESKARO\n"
     u"  /estado           base de conocimiento, aprendizaje directo y modo\n"
     u"  /ayuda [PAGINA]   esta ayuda, o una de las páginas de ayuda\n"
@@ -81,6 +86,7 @@ const char16_t helpText[] =
 CommandInterpreter::CommandInterpreter(DialogueEngine &engine, QIODevice &messages)
     : m_engine(engine)
     , m_messages(messages)
+    , m_editing(engine.session(), [this](const QString &text) { print(text); })
 {}
 
 void CommandInterpreter::run(const QString &line)
@@ -119,6 +125,16 @@ void CommandInterpreter::run(const QString &line)
         selectVoice(argument.value_or(QString()));
     else if (command == u"sintesis"_s)
         setOnOrOff(command, argument.value_or(QString()), &DialogueEngine::setSpeechEnabled);
+    else if (command == u"listar"_s)
+        m_editing.list(argument.value_or(QString()));
+    else if (command == u"olvidar"_s)
+        m_editing.forget(argument.value_or(QString()));
+    else if (command == u"corregir"_s)
+        m_editing.correct(argument.value_or(QString()));
+    else if (command == u"deshacer"_s)
+        withoutArgument([this] { m_editing.undo(); });
+    else if (command == u"rehacer"_s)
+        withoutArgument([this] { m_editing.redo(); });
     else if (command == u"reglas"_s)
         setOnOrOff(command, argument.value_or(QString()), &DialogueEngine::setLogicRulesApplied);
     else if (command == u"logica"_s)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "knowledgeeditcommands.h"
+
 #include <QString>
 
 class QIODevice;
@@ -31,6 +33,7 @@ private:
 
     DialogueEngine &m_engine;
     QIODevice &m_messages;
+    KnowledgeEditCommands m_editing;
 };
 
 } // namespace teskaro

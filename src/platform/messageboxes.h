@@ -13,7 +13,8 @@ struct Message
     };
     enum class Buttons {
         Ok,
-        RetryCancel
+        RetryCancel,
+        OkCancel, // asks before something is done
     };
 
     QString title;

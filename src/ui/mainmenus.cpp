@@ -71,7 +71,8 @@ MainMenus createMainMenus(QMenuBar *bar)
     menus.removeRepeated = addItem(maintenance, u"removeRepeated"_s, u"Eliminar redundancias"_s);
     menus.logicRules =
         addMarkedItem(maintenance, u"logicRules"_s, u"Aplicar reglas lógicas"_s, false);
-    addDisabledItem(maintenance, u"editKnowledge"_s, u"Editar base de conocimientos"_s);
+    menus.editKnowledge =
+        addItem(maintenance, u"editKnowledge"_s, u"Editar base de conocimientos"_s);
 
     QMenu *help = addMenu(bar, u"helpMenu"_s, u"A&yuda"_s);
     menus.expertSystems = addItem(help, u"expertSystems"_s, u"Los Sistemas Expertos"_s);

@@ -22,6 +22,7 @@ struct MainMenus
     QAction *logicRules = nullptr;
     QAction *sortFile = nullptr;
     QAction *removeRepeated = nullptr;
+    QAction *editKnowledge = nullptr;
     QAction *expertSystems = nullptr;
     QAction *howItWorks = nullptr; // also F1
     QAction *applications = nullptr;

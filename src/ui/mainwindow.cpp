@@ -5,6 +5,7 @@
 #include "dialogue/dialogueengine.h"
 #include "helpwindow.h"
 #include "inputline.h"
+#include "knowledgeeditor.h"
 #include "modekeys.h"
 #include "modelook.h"
 #include "opendialog.h"
@@ -125,6 +126,7 @@ void MainWindow::connectMenus()
     });
     connect(m_menus.removeRepeated, &QAction::triggered, this,
             [this] { m_engine.removeRepeatedRecords(); });
+    connect(m_menus.editKnowledge, &QAction::triggered, this, &MainWindow::editKnowledge);
     connect(m_menus.about, &QAction::triggered, this, &MainWindow::showAboutBox);
     const auto helpItem = [this](QAction *item, HelpPage page) {
         connect(item, &QAction::triggered, this, [this, page] { showHelp(page); });
@@ -220,6 +222,20 @@ void MainWindow::saveKnowledgeFileAs()
         m_engine.cancelSaveAs();
     else
         m_engine.saveKnowledgeFileAs(path);
+}
+
+// Not modal, one for the file in use: asked for again, it comes to the
+// front as the user left it.
+void MainWindow::editKnowledge()
+{
+    const QString file = m_engine.session().knowledgeFile();
+    if (m_editor && m_editor->fileName() != file)
+        m_editor->close();
+    if (!m_editor)
+        m_editor = new KnowledgeEditor(file, m_platform.messages, this);
+    m_editor->show();
+    m_editor->raise();
+    m_editor->activateWindow();
 }
 
 // One help window, not modal: asked for again, it comes to the front at the

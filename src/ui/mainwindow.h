@@ -13,6 +13,7 @@ namespace teskaro {
 
 class ConversationPanel;
 class HelpWindow;
+class KnowledgeEditor;
 class DialogueEngine;
 class OpenDialog;
 class SidePanel;
@@ -41,6 +42,7 @@ private:
     void sendLine();
     void chooseKnowledgeFile();
     void saveKnowledgeFileAs();
+    void editKnowledge();
     void showHelp(HelpPage page);
     void showAboutBox();
 
@@ -51,6 +53,7 @@ private:
     MainMenus m_menus;
     QPointer<OpenDialog> m_openDialog;
     QPointer<HelpWindow> m_helpWindow;
+    QPointer<KnowledgeEditor> m_editor;
     QIcon m_learningIcon;
     QIcon m_consultationIcon;
 };

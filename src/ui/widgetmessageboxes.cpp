@@ -15,6 +15,9 @@ MessageAnswer WidgetMessageBoxes::show(const Message &message)
     if (message.buttons == Message::Buttons::RetryCancel) {
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Retry);
+    } else if (message.buttons == Message::Buttons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

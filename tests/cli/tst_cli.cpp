@@ -25,6 +25,7 @@ private Q_SLOTS:
     void answersCommands_data();
     void answersCommands();
     void deducesWithRulesAndLogicOn();
+    void editsStatementsByNumber();
     void opensAndSavesNamesWithBlanks();
     void commandLine_data();
     void commandLine();
@@ -154,6 +155,25 @@ void TestCli::deducesWithRulesAndLogicOn()
     QCOMPARE(run.out.count(":) " + chain), 1);
     QVERIFY(fileHolds(u"default.alm"_s, sunRecords + "\" LAS ESTRELLAS \",\" SON ASTROS \"\r\n"
                                                      "\" SON ASTROS \",\" LAS ESTRELLAS \"\r\n"));
+}
+
+// The start-up sort may run at the same time: numbers come from a filtered
+// listing, and the file is checked in any order.
+void TestCli::editsStatementsByNumber()
+{
+    TestFolder folder;
+    const QByteArray moon = "\" LA LUNA \",\" ES BLANCA \"\r\n\" ES BLANCA \",\" LA LUNA \"\r\n";
+    folder.write(u"default.alm"_s, sunRecords + moon);
+    const ProcessResult run = runCli("/listar luna\n/olvidar 1\n/deshacer\n/rehacer\n/deshacer\n"
+                                     "/corregir 1 la luna | es un satelite\n/olvidar 2\n");
+    QCOMPARE(run.err,
+             u"1. LA LUNA | ES BLANCA\n2 afirmaciones, 4 registros\nOlvidadas: 1\nDeshecho\n"
+             "Rehecho\nDeshecho\nCorregida: LA LUNA | ES UN SATELITE\nNo hay ninguna "
+             u"afirmación 2 en la última lista: use /listar y los números que muestra\n"_s);
+    QVERIFY(fileHolds(u"default.alm"_s,
+                      sunRecords + "\" LA LUNA \",\" ES UN SATELITE \"\r\n"
+                                   "\" ES UN SATELITE \",\" LA LUNA \"\r\n",
+                      true));
 }
 
 void TestCli::opensAndSavesNamesWithBlanks()

@@ -1,4 +1,7 @@
 #include "dialogue/helppages.h"
+#include "dialogue/knowledgeediting.h"
+#include "knowledge/knowledgefile.h"
+#include "knowledge/knowledgewriter.h"
 #include "knowledge/recordformat.h"
 #include "support/enginerig.h"
 #include "support/processrunner.h"
@@ -27,6 +30,8 @@ private Q_SLOTS:
     void deduces_data();
     void deduces();
     void helpPageExamplesHold();
+    void editsStatements_data();
+    void editsStatements();
     void countsLearnedStatementsAndShowsWhatQuestionsRead();
     void refusesToLearnWhatCannotBeKept();
     void speaksRepliesAndPromptsOnlyWhileSpeechIsOn();
@@ -366,6 +371,100 @@ void TestEngine::helpPageExamplesHold()
         }
     }
     QCOMPARE(examples, 42); // none left out by a slip in its row
+}
+
+// The knowledge editor's changes, made from one listing taken first while
+// the file may change under it: "aprender" appends as another learner
+// would, "invertir" rewrites the file in reverse order as a sort might.
+void TestEngine::editsStatements_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("listed"); // topic|rest per statement, "*" without a mirror
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("refusal");
+    const QByteArray a = statement("EL A", "ES UNO");
+    const QByteArray b = statement("LA B", "ES DOS");
+    const QByteArray c = statement("LA C", "ESTA AQUI");
+    const QByteArray z = statement("LA Z", "ES NUEVA");
+    const auto row = [](const char *name, const QByteArray &file, const char *listed,
+                        const QStringList &steps, const QByteArray &after,
+                        const QString &refusal = {}) {
+        QTest::addRow("%s", name) << file << QString::fromUtf8(listed) << steps << after << refusal;
+    };
+    const QByteArray mixed =
+        records({{"SON MIOS", "LOS LIBROS"}, {"X", "Y"}, {"LOS LIBROS", "SON MIOS"}});
+    row("pairs, the statement side shown", mixed, "LOS LIBROS|SON MIOS X|Y*", {}, mixed);
+    row("learned twice, forgotten once", a + a, "EL A|ES UNO EL A|ES UNO", {u"olvidar 2"_s}, a);
+    row("undone in place", a + b + c, "EL A|ES UNO LA B|ES DOS LA C|ESTA AQUI",
+        {u"olvidar 2"_s, u"deshacer"_s}, a + b + c);
+    row("redone", a + b, "EL A|ES UNO LA B|ES DOS", {u"olvidar 1"_s, u"deshacer"_s, u"rehacer"_s},
+        b);
+    row("undone at the end after a change", a + b, "EL A|ES UNO LA B|ES DOS",
+        {u"olvidar 1"_s, u"aprender"_s, u"deshacer"_s}, b + z + a);
+    row("corrected as learning stores it", a + b, "EL A|ES UNO LA B|ES DOS",
+        {u"corregir 1 el \"sol\"|es roja"_s}, statement("EL 'SOL'", "ES ROJA") + b);
+    row("a correction undone", a + b, "EL A|ES UNO LA B|ES DOS",
+        {u"corregir 2 LA B|ES TRES"_s, u"deshacer"_s}, a + b);
+    row("a statement learned in between kept", a + b, "EL A|ES UNO LA B|ES DOS",
+        {u"aprender"_s, u"olvidar 1"_s}, b + z);
+    row("a sort in between misdirects nothing", a + b, "EL A|ES UNO LA B|ES DOS",
+        {u"invertir"_s, u"olvidar 1"_s}, records({{"ES DOS", "LA B"}, {"LA B", "ES DOS"}}));
+    row("gone from the file", a + b, "EL A|ES UNO LA B|ES DOS", {u"olvidar 1"_s, u"olvidar 1"_s}, b,
+        u"ya no está en el archivo"_s);
+    row("an empty field refused", a, "EL A|ES UNO", {u"corregir 1  |ES"_s}, a,
+        u"El tema y el resto no pueden quedar vacíos."_s);
+    row("not one record a line", "A,B\r\n", "A|B*", {u"olvidar 1"_s}, "A,B\r\n",
+        u"el archivo no tiene un registro completo en cada línea"_s);
+}
+
+void TestEngine::editsStatements()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, steps);
+    EngineRig rig(file);
+    const KnowledgeListing listing = listStatements(u"default.alm"_s);
+    QString listed;
+    for (const KnowledgeStatement &s : listing.statements)
+        listed += (listed.isEmpty() ? u""_s : u" "_s) + s.shown.topic.trimmed() + u'|' +
+                  s.shown.statement.trimmed() + (s.mirrorRow < 0 ? u"*"_s : u""_s);
+    QTEST(listed, "listed");
+    QList<KnowledgeChange> done;
+    QList<KnowledgeChange> undone;
+    QString refusal;
+    for (const QString &step : steps) {
+        const QString argument = step.section(u' ', 2);
+        const int number = step.section(u' ', 1, 1).toInt() - 1;
+        KnowledgeChange change;
+        if (step == u"aprender"_s)
+            appendRecords(u"default.alm"_s,
+                          {{u" LA Z "_s, u" ES NUEVA "_s}, {u" ES NUEVA "_s, u" LA Z "_s}});
+        else if (step == u"invertir"_s)
+            QVERIFY(rewriteKnowledgeFile(u"default.alm"_s, [](const QByteArray &bytes) {
+                        QList<QByteArray> lines = bytes.split('\n');
+                        std::reverse(lines.begin(), lines.end());
+                        return std::optional<QByteArray>(lines.join('\n').mid(1) + '\n');
+                    }).ok);
+        else if (step.startsWith(u"olvidar"_s))
+            change = forgetting(listing, {listing.statements[number]});
+        else if (step.startsWith(u"corregir"_s))
+            refusal += correcting(listing, listing.statements[number], argument.section(u'|', 0, 0),
+                                  argument.section(u'|', 1), change);
+        else if (step == u"deshacer"_s)
+            change = undoing(done.last());
+        else if (step == u"rehacer"_s)
+            change = undone.last();
+        if (change.removed.isEmpty() && change.added.isEmpty())
+            continue;
+        if (const QString failure = applyChange(u"default.alm"_s, change); !failure.isEmpty())
+            refusal += failure;
+        else if (step == u"deshacer"_s)
+            undone += done.takeLast();
+        else
+            done += change;
+    }
+    QTEST(refusal, "refusal");
+    QTEST(rig.file(), "after");
 }
 
 // The counter shows statements learned since the last full load; a

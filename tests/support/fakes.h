@@ -65,8 +65,8 @@ struct Fakes
         MessageAnswer show(const Message &message) override
         {
             shown += message;
-            return message.buttons == Message::Buttons::Ok ? MessageAnswer::Ok
-                                                           : MessageAnswer::Cancel;
+            return message.buttons != Message::Buttons::RetryCancel ? MessageAnswer::Ok
+                                                                    : MessageAnswer::Cancel;
         }
         QList<Message> shown;
     };

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QTableView>
 #include <QTextBrowser>
 
 using namespace Qt::StringLiterals;
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void learnsThenAnswersTypedInTheWindow();
     void openDialogPassesTheChosenFile();
     void helpOpensAtThePageAskedFor();
+    void forgetsAndCorrectsFromTheKeyboard();
 };
 
 void TestMainWindow::filtersTypedKeys_data()
@@ -182,6 +184,41 @@ void TestMainWindow::helpOpensAtThePageAskedFor()
     QVERIFY(page->toPlainText().startsWith(u"Los Sistemas Expertos"_s));
     QTest::keyClick(page, Qt::Key_Escape);
     QTRY_VERIFY(!rig.child(u"helpWindow"_s));
+}
+
+void TestMainWindow::forgetsAndCorrectsFromTheKeyboard()
+{
+    WindowRig rig;
+    rig.typeLine(u"el sol es una estrella"_s);
+    rig.typeLine(u"la luna es blanca"_s);
+    const QString transcript = rig.transcript();
+    rig.child<QAction>(u"editKnowledge"_s)->trigger();
+    QWidget *editor = rig.child(u"knowledgeEditor"_s);
+    auto *table = rig.child<QTableView>(u"statements"_s);
+    QTest::keyClicks(rig.child(u"knowledgeSearch"_s), u"luna"_s);
+    QCOMPARE(table->model()->rowCount(), 1);
+    QApplication::setActiveWindow(editor);
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Down);
+    QTest::keyClick(table, Qt::Key_F2);
+    auto *line = table->findChild<QLineEdit *>();
+    QVERIFY(line);
+    line->selectAll();
+    QTest::keyClicks(line, u"la luna llena"_s);
+    QTest::keyClick(line, Qt::Key_Return);
+    const QByteArray sol =
+        "\" EL SOL \",\" ES UNA ESTRELLA \"\r\n\" ES UNA ESTRELLA \",\" EL SOL \"\r\n";
+    const QByteArray luna =
+        "\" LA LUNA LLENA \",\" ES BLANCA \"\r\n\" ES BLANCA \",\" LA LUNA LLENA \"\r\n";
+    QTRY_COMPARE(rig.folder.read(u"default.alm"_s), sol + luna); // committed once back in the loop
+    rig.child<QLineEdit>(u"knowledgeSearch"_s)->clear();
+    table->setCurrentIndex(table->model()->index(0, 1));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Delete);
+    QCOMPARE(rig.folder.read(u"default.alm"_s), luna);
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(rig.folder.read(u"default.alm"_s), sol + luna);
+    QCOMPARE(rig.transcript(), transcript);
 }
 
 QTEST_MAIN(TestMainWindow)

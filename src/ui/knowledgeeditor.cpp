@@ -1,0 +1,301 @@
+#include "knowledgeeditor.h"
+
+#include "inputline.h"
+#include "platform/messageboxes.h"
+#include "statementsmodel.h"
+
+#include <QAction>
+#include <QFileSystemWatcher>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace teskaro {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Shows the statements that hold the search text, ignoring case and
+// accents; consultations never see it.
+class StatementFilter final : public QSortFilterProxyModel
+{
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void setText(const QString &text)
+    {
+        m_text = text;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex &) const override
+    {
+        const auto *model = static_cast<const StatementsModel *>(sourceModel());
+        return statementMatches(model->statement(row), m_text);
+    }
+
+private:
+    QString m_text;
+};
+
+// Edits in place through the input line's key filter.
+class FilteredEditing final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                          const QModelIndex &) const override
+    {
+        return new InputLine(parent);
+    }
+};
+
+// One forget or correction: already applied when pushed; undone and redone
+// on the file as it is then. One that cannot be leaves the history.
+class ChangeCommand final : public QUndoCommand
+{
+public:
+    ChangeCommand(KnowledgeEditor &editor, const KnowledgeChange &change, const QString &text)
+        : QUndoCommand(text)
+        , m_editor(editor)
+        , m_change(change)
+    {}
+
+    void redo() override
+    {
+        if (std::exchange(m_applied, false))
+            return;
+        setObsolete(!m_editor.apply(m_change));
+    }
+    void undo() override
+    {
+        KnowledgeChange undo = undoing(m_change);
+        setObsolete(!m_editor.apply(undo));
+    }
+
+private:
+    KnowledgeEditor &m_editor;
+    KnowledgeChange m_change;
+    bool m_applied = true;
+};
+
+// Statements are told apart by their shown record and how many equal ones
+// come before them in the file.
+QList<QPair<KnowledgeRecord, int>> identities(const StatementsModel &model, const QList<int> &rows)
+{
+    QList<QPair<KnowledgeRecord, int>> result;
+    for (int row : rows) {
+        const KnowledgeRecord &shown = model.statement(row).shown;
+        int before = 0;
+        for (int other = 0; other < row; ++other)
+            before += model.statement(other).shown == shown;
+        result += {shown, before};
+    }
+    return result;
+}
+
+} // namespace
+
+KnowledgeEditor::KnowledgeEditor(const QString &fileName, MessageBoxes &messages, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_fileName(fileName)
+    , m_messages(messages)
+    , m_model(new StatementsModel([this](const KnowledgeStatement &statement, const QString &topic,
+                                         const QString &rest) { correct(statement, topic, rest); },
+                                  this))
+    , m_filter(new StatementFilter(this))
+    , m_table(new QTableView(this))
+    , m_search(new QLineEdit(this))
+    , m_counts(new QLabel(this))
+    , m_readOnly(new QLabel(this))
+    , m_forget(new QPushButton(u"&Olvidar"_s, this))
+    , m_history(new QUndoStack(this))
+    , m_watcher(new QFileSystemWatcher(this))
+{
+    setObjectName(u"knowledgeEditor"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Base de conocimientos — "_s + fileName);
+
+    m_search->setObjectName(u"knowledgeSearch"_s);
+    m_search->setPlaceholderText(u"Buscar (sin distinguir mayúsculas ni acentos)"_s);
+    m_search->setClearButtonEnabled(true);
+    m_filter->setSourceModel(m_model);
+    m_filter->setSortRole(Qt::EditRole);
+    m_table->setObjectName(u"statements"_s);
+    m_table->setModel(m_filter);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(StatementsModel::Number, Qt::AscendingOrder);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked);
+    m_table->setItemDelegate(new FilteredEditing(m_table));
+    m_table->verticalHeader()->hide();
+    m_table->setWordWrap(false);
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(StatementsModel::Number, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(StatementsModel::Rest, QHeaderView::Stretch);
+    header->setSectionResizeMode(StatementsModel::Mirror, QHeaderView::ResizeToContents);
+    header->resizeSection(StatementsModel::Topic, 220);
+    m_forget->setObjectName(u"forgetButton"_s);
+    m_readOnly->setWordWrap(true);
+
+    auto *undoButton = new QPushButton(u"&Deshacer"_s, this);
+    auto *redoButton = new QPushButton(u"&Rehacer"_s, this);
+    connect(undoButton, &QPushButton::clicked, m_history, &QUndoStack::undo);
+    connect(redoButton, &QPushButton::clicked, m_history, &QUndoStack::redo);
+    connect(m_history, &QUndoStack::canUndoChanged, undoButton, &QWidget::setEnabled);
+    connect(m_history, &QUndoStack::canRedoChanged, redoButton, &QWidget::setEnabled);
+    undoButton->setEnabled(false);
+    redoButton->setEnabled(false);
+    QAction *undo = m_history->createUndoAction(this, u"Deshacer"_s);
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = m_history->createRedoAction(this, u"Rehacer"_s);
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    auto *forget = new QAction(u"Olvidar"_s, this);
+    forget->setShortcut(QKeySequence::Delete);
+    forget->setShortcutContext(Qt::WidgetShortcut);
+    m_table->addAction(forget);
+    // F2 edits the topic, or the rest when that is where the user is.
+    auto *edit = new QAction(u"Corregir"_s, this);
+    edit->setShortcut(QKeySequence(Qt::Key_F2));
+    edit->setShortcutContext(Qt::WidgetShortcut);
+    m_table->addAction(edit);
+    connect(edit, &QAction::triggered, this, [this] {
+        const QModelIndex current = m_table->currentIndex();
+        if (current.isValid())
+            m_table->edit(current.siblingAtColumn(current.column() == StatementsModel::Rest
+                                                      ? StatementsModel::Rest
+                                                      : StatementsModel::Topic));
+    });
+    addActions({undo, redo});
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_counts, 1);
+    buttons->addWidget(m_forget);
+    buttons->addWidget(undoButton);
+    buttons->addWidget(redoButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_search);
+    layout->addWidget(m_readOnly);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(buttons);
+    resize(760, 520);
+
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString &text) {
+        static_cast<StatementFilter *>(m_filter)->setText(text);
+    });
+    connect(m_forget, &QPushButton::clicked, this, &KnowledgeEditor::forgetSelected);
+    connect(forget, &QAction::triggered, this, &KnowledgeEditor::forgetSelected);
+    // A rewrite renames a new file over the old one: the watch is renewed.
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &KnowledgeEditor::reload);
+    reload();
+    m_table->scrollToBottom();
+    m_search->setFocus();
+}
+
+void KnowledgeEditor::reload()
+{
+    const auto selected = identities(*m_model, selectedRows());
+    m_model->setListing(listStatements(m_fileName));
+    if (!m_watcher->files().contains(m_fileName))
+        m_watcher->addPath(m_fileName);
+
+    const KnowledgeListing &listing = m_model->listing();
+    m_counts->setText(QString::number(listing.statements.size()) + u" afirmaciones, "_s +
+                      QString::number(listing.records.size()) + u" registros"_s);
+    const QString why = !listing.failure.isEmpty() ? listing.failure : listing.readOnly;
+    m_readOnly->setText(why.isEmpty() ? QString() : u"Solo lectura: "_s + why + u'.');
+    m_readOnly->setVisible(!why.isEmpty());
+    m_forget->setEnabled(listing.readOnly.isEmpty() && listing.failure.isEmpty());
+
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (selected.contains(identities(*m_model, {row}).first())) {
+            m_table->selectionModel()->select(m_filter->mapFromSource(m_model->index(row, 0)),
+                                              QItemSelectionModel::Select |
+                                                  QItemSelectionModel::Rows);
+        }
+    }
+}
+
+QList<int> KnowledgeEditor::selectedRows() const
+{
+    QList<int> rows;
+    if (!m_table->selectionModel())
+        return rows;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
+        rows += m_filter->mapToSource(index).row();
+    // The row with the keyboard focus counts as chosen when none is marked.
+    if (rows.isEmpty() && m_table->currentIndex().isValid())
+        rows += m_filter->mapToSource(m_table->currentIndex()).row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void KnowledgeEditor::forgetSelected()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty() || !m_forget->isEnabled())
+        return;
+    Message question;
+    question.title = u"Olvidar"_s;
+    question.text =
+        rows.size() == 1
+            ? u"¿Olvidar la afirmación elegida? Se quitan sus dos registros del archivo."_s
+            : u"¿Olvidar las "_s + QString::number(rows.size()) +
+                  u" afirmaciones elegidas? Se quitan sus dos registros del archivo."_s;
+    question.icon = Message::Icon::Exclamation;
+    question.buttons = Message::Buttons::OkCancel;
+    if (m_messages.show(question) != MessageAnswer::Ok)
+        return;
+    QList<KnowledgeStatement> statements;
+    for (int row : rows)
+        statements += m_model->statement(row);
+    KnowledgeChange change = forgetting(m_model->listing(), statements);
+    if (apply(change))
+        push(change, u"Olvidar"_s);
+}
+
+void KnowledgeEditor::correct(const KnowledgeStatement &statement, const QString &topic,
+                              const QString &rest)
+{
+    KnowledgeChange change;
+    const QString refusal = correcting(m_model->listing(), statement, topic, rest, change);
+    if (!refusal.isEmpty())
+        tell(refusal);
+    else if (apply(change))
+        push(change, u"Corregir"_s);
+}
+
+void KnowledgeEditor::push(const KnowledgeChange &change, const QString &text)
+{
+    m_history->push(new ChangeCommand(*this, change, text));
+}
+
+bool KnowledgeEditor::apply(KnowledgeChange &change)
+{
+    const QString failure = applyChange(m_fileName, change);
+    reload();
+    if (!failure.isEmpty())
+        tell(u"No se ha cambiado nada: "_s + failure + u'.');
+    return failure.isEmpty();
+}
+
+void KnowledgeEditor::tell(const QString &text)
+{
+    Message message;
+    message.title = u"Base de conocimientos"_s;
+    message.text = text;
+    message.icon = Message::Icon::Exclamation;
+    m_messages.show(message);
+}
+
+} // namespace teskaro

@@ -89,6 +89,9 @@ void TestCli::answersCommands_data()
     QTest::addRow("//TEXTO types a slash")
         << QByteArray("//EL A ES B\n") << QString()
         << sunRecords + "\" /EL A \",\" ES B \"\r\n\" ES B \",\" /EL A \"\r\n";
+    QTest::addRow("a NUL typed is a blank")
+        << QByteArray("EL A ES\0B\n", 10) << QString()
+        << sunRecords + "\" EL A \",\" ES B \"\r\n\" ES B \",\" EL A \"\r\n";
     QTest::addRow("a save that ends without a name")
         << QByteArray("/guardar sub/\n/estado\n") << state + u"?? | Modo: Aprendizaje\n"_s
         << sunRecords;

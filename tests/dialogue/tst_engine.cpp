@@ -127,6 +127,7 @@ void TestEngine::learns_data()
            "EL 'LIBRO'", "ESTA AQUI, EN LA MESA");
     learnt("characters the file cannot hold", u"EL \u20ac\u4e2d ES \U0001F600"_s, "EL \x80?",
            "ES ?", false, u"  EL \u20ac? "_s);
+    learnt("control characters stored as blanks", u"EL\rSOL ES\0UNA\x7f"_s, "EL SOL", "ES UNA");
     row("blanks only", u"   "_s, echo(u"   "_s) + notUnderstood);
     row("no copula", u"HOLA AMIGO"_s, echo(u"HOLA AMIGO"_s) + notUnderstood);
     row("empty line", QString(), QString());

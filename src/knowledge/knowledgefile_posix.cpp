@@ -1,5 +1,6 @@
 #include "knowledgefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -193,17 +194,42 @@ void syncFolderOf(const QByteArray &path)
         ::fsync(dir.get());
 }
 
+// A temporary file's name: short, so that any name that can be opened can
+// be rewritten, and carrying the inode number of the file it replaces, so
+// that one left by a killed rewrite is found again.
+QString temporaryPrefix(ino_t inode)
+{
+    return u".tk-%1-"_s.arg(quint64(inode));
+}
+
+// Removes what killed rewrites of the file left behind. Every rewrite holds
+// a lock on its temporary file, so one that can be locked has no owner left.
+void removeStaleTemporaries(const QString &folder, ino_t inode)
+{
+    const QDir dir(folder);
+    const QStringList names =
+        dir.entryList({temporaryPrefix(inode) + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        Descriptor fd(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+        if (fd.isOpen() && ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+    }
+}
+
 // Writes the bytes to a new file beside the target, flushes it and renames it
 // over the target: a reader sees the old file or the new one, never half.
-int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t mode)
+// The inode is that of the file replaced (or, for a new one, its source).
+int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t mode, ino_t inode)
 {
-    const QFileInfo targetInfo(target);
+    const QString folder = QFileInfo(target).absolutePath();
+    removeStaleTemporaries(folder, inode);
     const QByteArray path = QFile::encodeName(target);
-    QByteArray temporary =
-        QFile::encodeName(targetInfo.absolutePath() + u"/."_s + targetInfo.fileName()) + ".XXXXXX";
+    QByteArray temporary = QFile::encodeName(folder + u'/' + temporaryPrefix(inode)) + "XXXXXX";
     Descriptor out(::mkstemp(temporary.data()));
     if (!out.isOpen())
         return errno;
+    ::flock(out.get(), LOCK_EX);
     ::fchmod(out.get(), mode);
     int error = writeAll(out.get(), bytes.constData(), bytes.size());
     if (!error && ::fsync(out.get()) != 0)
@@ -328,8 +354,10 @@ rewriteKnowledgeFile(const QString &fileName,
     const QByteArray &renewed = *transformed;
 
     FileStatus oldInfo{};
-    const mode_t mode = ::fstat(fd.get(), &oldInfo) == 0 ? oldInfo.st_mode & 07777 : 0644;
-    if (const int error = replaceThroughRename(target, renewed, mode))
+    if (::fstat(fd.get(), &oldInfo) != 0)
+        return {false, false, reasonFor(errno)};
+    if (const int error =
+            replaceThroughRename(target, renewed, oldInfo.st_mode & 07777, oldInfo.st_ino))
         return {false, false, reasonFor(error)};
     return {true, false, {}};
 }
@@ -367,7 +395,9 @@ FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &des
         if (const int error = openLocked(QFile::encodeName(target), O_WRONLY, LOCK_EX, destination))
             return {false, false, reasonFor(error)};
     }
-    if (const int error = replaceThroughRename(target, source.bytes, sourceInfo.st_mode & 07777))
+    if (const int error =
+            replaceThroughRename(target, source.bytes, sourceInfo.st_mode & 07777,
+                                 destinationExists ? existing.st_ino : sourceInfo.st_ino))
         return {false, false, reasonFor(error)};
     return {true, false, {}};
 }

@@ -28,9 +28,17 @@ constexpr auto lockPoll = 1ms;
 constexpr int settleAttempts = 20;
 constexpr auto settlePause = 1ms;
 
+// The largest file read: a table holds at most 5001 records, and a file of
+// any size (a sparse one above all) must not take all the memory there is.
+constexpr qint64 largestFile = 64 * 1024 * 1024;
+// Reasons of our own, beside the system's error numbers.
+constexpr int fileTooLarge = -1;
+
 QString reasonFor(int error)
 {
     switch (error) {
+    case fileTooLarge:
+        return u"el archivo es demasiado grande (más de 64 MiB)"_s;
     case ENOENT:
         return u"no existe"_s;
     case EACCES:
@@ -155,6 +163,8 @@ int readAll(int fd, QByteArray &bytes)
     FileStatus info{};
     if (::fstat(fd, &info) != 0)
         return errno;
+    if (info.st_size > largestFile)
+        return fileTooLarge;
     bytes.clear();
     bytes.reserve(qsizetype(info.st_size) + 1);
     char buffer[65536];
@@ -167,6 +177,8 @@ int readAll(int fd, QByteArray &bytes)
                 continue;
             return errno;
         }
+        if (bytes.size() + n > largestFile) // it grew while being read
+            return fileTooLarge;
         bytes.append(buffer, n);
     }
 }

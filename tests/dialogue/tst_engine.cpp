@@ -376,6 +376,7 @@ void TestEngine::startsUp_data()
     row("no sort command", "", "", "", "IND.BAT");
     row("no voice", {}, "", "", "voice");
     row("FIFO", {}, "", "fifo");
+    row("sparse, 64 GiB", {}, "", "sparse");
     row("folder", {}, "00", "folder");
     row("dangling link", {}, "00", "dangling link");
 }

@@ -97,6 +97,8 @@ void makeHostileFile(const QString &kind, const QString &name)
         QVERIFY(QDir().mkdir(name));
     else if (kind == u"dangling link"_s)
         QVERIFY(QFile::link(u"perdido/"_s + name, name));
+    else if (kind == u"sparse"_s)
+        QVERIFY(QFile(name).open(QIODevice::WriteOnly) && QFile::resize(name, 64LL << 30));
 }
 
 QByteArray fingerprint(const QString &name)
@@ -108,7 +110,7 @@ QByteArray fingerprint(const QString &name)
     QFile file(name);
     const bool readable = S_ISREG(info.st_mode) && file.open(QIODevice::ReadOnly);
     return QByteArray::number(info.st_mode, 8) + ' ' + QByteArray::number(info.st_ino) + ' ' +
-           QByteArray::number(qint64(info.st_size)) + ' ' + (readable ? file.readAll() : "");
+           QByteArray::number(qint64(info.st_size)) + ' ' + (readable ? file.read(1 << 20) : "");
 }
 
 } // namespace teskaro::testing

@@ -301,6 +301,8 @@ void TestTools::onFiles_data()
     row("FIFO", "fifo", {}, u"no es un archivo normal"_s, u"no es un archivo normal"_s);
     row("folder", "folder", {}, u"es una carpeta"_s, u"es una carpeta"_s);
     row("dangling symbolic link", "dangling link", {}, u"no existe"_s, u"no existe"_s);
+    const QString huge = u"el archivo es demasiado grande (más de 64 MiB)"_s;
+    row("sparse, 64 GiB", "sparse", {}, huge, huge);
     row("without read permission", "", two, denied, denied, QFile::WriteOwner);
     row("without write permission", "", two, denied, denied, QFile::ReadOwner);
     const QString tooBig = u"el archivo ha alcanzado el tamaño máximo permitido"_s;

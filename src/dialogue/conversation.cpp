@@ -165,7 +165,7 @@ void Conversation::answerQuestion(const QueryReading &reading)
 {
     const Phrases &phrases = Phrases::standard();
     const KnowledgeTable &table = m_session.table();
-    const QStringMatcher subject(reading.querySubject);
+    const SubjectSearch subject(reading.querySubject);
     bool answered = false;
     for (int index = 0; index < table.recordCount(); ++index) {
         const KnowledgeRecord &record = table.record(index);

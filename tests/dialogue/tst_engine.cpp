@@ -193,6 +193,8 @@ void TestEngine::answers_data()
     row("blank after only", "\"XSOL \",\"ES\"\r\n", u"QUE SABES SOBRE SOL"_s, known(u"XSOL ES"_s));
     row("blank before only", "\"X  SOLX\",\"Y\"\r\n", u"QUE SABES DEL SOL"_s,
         known(u"X  SOLX Y"_s));
+    row("a subject that repeats itself", records({{"ABABAB ABABAC", "X"}}),
+        u"QUE SABES DE ABABAC"_s, known(u"ABABAB ABABAC X"_s));
     row("a match at the very start", records({{"JUANA ES MI HERMANA", "X"}}), u"QUIEN ES JUAN"_s,
         known(u"JUANA ES MI HERMANA X"_s));
     row("every record in file order",

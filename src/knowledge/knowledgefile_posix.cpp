@@ -118,7 +118,17 @@ int waitForLock(int fd, int operation)
 // name cannot hang us; anything but a regular file is refused.
 int openChecked(const QByteArray &path, int flags, Descriptor &out)
 {
-    Descriptor fd(::open(path.constData(), flags | O_CLOEXEC | O_NONBLOCK, 0666));
+    const int existing = (flags & ~O_CREAT) | O_CLOEXEC | O_NONBLOCK;
+    Descriptor fd(::open(path.constData(), existing));
+    // A missing file is created, but never through a dangling symbolic link,
+    // which O_CREAT alone follows: with O_EXCL any name in use is refused.
+    // Then the name is a link (which stays missing) or was just made by
+    // another program (which opens).
+    if (!fd.isOpen() && errno == ENOENT && (flags & O_CREAT) != 0) {
+        fd.reset(::open(path.constData(), existing | O_CREAT | O_EXCL, 0666));
+        if (!fd.isOpen() && errno == EEXIST)
+            fd.reset(::open(path.constData(), existing));
+    }
     if (!fd.isOpen())
         return errno;
     FileStatus opened{};

@@ -5,6 +5,7 @@
 #include "dialogue/textrules.h"
 #include "knowledge/filenames.h"
 #include "statusline.h"
+#include "terminaltext.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -190,7 +191,7 @@ void CommandInterpreter::printHelp()
 
 void CommandInterpreter::print(const QString &text)
 {
-    m_messages.write((text + u'\n').toUtf8());
+    m_messages.write(terminalText(text + u'\n'));
 }
 
 } // namespace teskaro

@@ -111,6 +111,9 @@ void TestCli::answersCommands_data()
                                  u"Falta el archivo: /abrir ARCHIVO\nNo existe el archivo "
                                  u"no-existe.alm\nFalta el nombre: /guardar NOMBRE\n"_s
                               << sunRecords;
+    QTest::addRow("escape sequences reach no terminal")
+        << QByteArray("/nada\x1b[2J\n\x1b]0;X\x07\n") << u"Orden desconocida: /nada?[2J ("_s
+        << sunRecords;
     QTest::addRow("/salir ends at once")
         << QByteArray("/salir\nLA LUNA ES BLANCA\n") << QString() << sunRecords;
     QTest::addRow("a start that fails")
@@ -130,7 +133,7 @@ void TestCli::answersCommands()
     QVERIFY(run.finished);
     QCOMPARE(run.status, file == "A,B\r\nC" ? 1 : 0);
     QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
-    QVERIFY(!run.out.contains("LA LUNA"));
+    QVERIFY(!run.out.contains("LA LUNA") && !run.out.contains('\x1b'));
     QVERIFY(fileHolds(u"default.alm"_s, file, true)); // the start-up sort may come before
 }
 

@@ -149,10 +149,12 @@ void CommandInterpreter::saveAs(const QString &name)
         folder = file.absolutePath();
         typedName = file.fileName();
     }
-    if (trimmedBlanks(typedName).isEmpty())
+    if (trimmedBlanks(typedName).isEmpty()) {
+        print(u"No se ha guardado nada: falta el nombre del archivo detrás de "_s + name);
         m_engine.cancelSaveAs();
-    else
+    } else {
         m_engine.saveKnowledgeFileAs(saveDialogName(folder, typedName));
+    }
 }
 
 void CommandInterpreter::selectVoice(const QString &word)

@@ -93,7 +93,9 @@ void TestCli::answersCommands_data()
         << QByteArray("EL A ES\0B\n", 10) << QString()
         << sunRecords + "\" EL A \",\" ES B \"\r\n\" ES B \",\" EL A \"\r\n";
     QTest::addRow("a save that ends without a name")
-        << QByteArray("/guardar sub/\n/estado\n") << state + u"?? | Modo: Aprendizaje\n"_s
+        << QByteArray("/guardar sub/\n/guardar /\n/estado\n")
+        << u"No se ha guardado nada: falta el nombre del archivo detrás de sub/\nNo se ha guardado nada: falta el nombre del archivo detrás de /\n"_s +
+               state + u"?? | Modo: Aprendizaje\n"_s
         << sunRecords;
     QTest::addRow("/acerca") << QByteArray("/acerca\n")
                              << u"acerca de TESKARO...\nTESKARO\nVersión compilada: "_s +

@@ -41,6 +41,9 @@ struct FileWriteOutcome
 
 FileReadOutcome readKnowledgeFile(const QString &fileName);
 
+// Why a file operation failed, in Spanish, for a system error number.
+QString fileErrorReason(int error);
+
 // Appends the bytes as one piece; creates the file when it is missing, and
 // fails on one it cannot both read and write. A file whose last line lacks
 // its line end gets one first, so the new records start on a line of their

@@ -18,27 +18,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using namespace std::chrono_literals;
-using FileStatus = struct stat;
-
-// How long an operation waits for another program to release the file.
-constexpr auto lockPatience = 10s;
-constexpr auto lockPoll = 1ms;
-// How often a read is repeated while it catches an append half-way.
-constexpr int settleAttempts = 20;
-constexpr auto settlePause = 1ms;
-
 // The largest file read: a table holds at most 5001 records, and a file of
 // any size (a sparse one above all) must not take all the memory there is.
 constexpr qint64 largestFile = 64 * 1024 * 1024;
 // Reasons of our own, beside the system's error numbers.
 constexpr int fileTooLarge = -1;
+constexpr int folderNotWritable = -2; // a new file cannot be made beside the old one
 
-QString reasonFor(int error)
+} // namespace
+
+QString fileErrorReason(int error)
 {
     switch (error) {
     case fileTooLarge:
         return u"el archivo es demasiado grande (más de 64 MiB)"_s;
+    case folderNotWritable:
+        return u"la carpeta no permite escribir en ella"_s;
     case ENOENT:
         return u"no existe"_s;
     case EACCES:
@@ -63,10 +58,44 @@ QString reasonFor(int error)
         return u"no es un archivo normal"_s;
     case EWOULDBLOCK:
         return u"otro programa lo mantiene bloqueado"_s;
+    case EINVAL:
+        return u"el sistema no admite la operación con ese nombre o en ese lugar"_s;
+    case EIO:
+        return u"error de lectura o escritura en el dispositivo"_s;
+    case EMFILE:
+    case ENFILE:
+        return u"hay demasiados archivos abiertos"_s;
+    case ENOMEM:
+        return u"no queda memoria"_s;
+    case ETXTBSY:
+    case EBUSY:
+        return u"está en uso"_s;
+    case EXDEV:
+        return u"está en otro sistema de archivos"_s;
+    case EEXIST:
+        return u"ya existe"_s;
+    case EOVERFLOW:
+        return u"el archivo es demasiado grande"_s;
+    case EMLINK:
+        return u"la carpeta tiene demasiadas entradas"_s;
+    case ESTALE:
+        return u"el archivo remoto ya no está disponible"_s;
     default:
-        return QString::fromLocal8Bit(std::strerror(error));
+        return u"error del sistema número %1"_s.arg(error);
     }
 }
+
+namespace {
+
+using namespace std::chrono_literals;
+using FileStatus = struct stat;
+
+// How long an operation waits for another program to release the file.
+constexpr auto lockPatience = 10s;
+constexpr auto lockPoll = 1ms;
+// How often a read is repeated while it catches an append half-way.
+constexpr int settleAttempts = 20;
+constexpr auto settlePause = 1ms;
 
 // A file descriptor that closes itself.
 class Descriptor
@@ -250,7 +279,7 @@ int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t 
     QByteArray temporary = QFile::encodeName(folder + u'/' + temporaryPrefix(inode)) + "XXXXXX";
     Descriptor out(::mkstemp(temporary.data()));
     if (!out.isOpen())
-        return errno;
+        return errno == EACCES || errno == EPERM ? folderNotWritable : errno;
     ::flock(out.get(), LOCK_EX);
     ::fchmod(out.get(), mode);
     int error = writeAll(out.get(), bytes.constData(), bytes.size());
@@ -283,11 +312,11 @@ FileReadOutcome readKnowledgeFile(const QString &fileName)
         if (const int error = openChecked(path, O_RDONLY, fd)) {
             outcome.status = error == ENOENT ? FileReadOutcome::Status::Missing
                                              : FileReadOutcome::Status::Failed;
-            outcome.reason = reasonFor(error);
+            outcome.reason = fileErrorReason(error);
             return outcome;
         }
         if (const int error = readAll(fd.get(), outcome.bytes)) {
-            outcome.reason = reasonFor(error);
+            outcome.reason = fileErrorReason(error);
             outcome.bytes.clear();
             return outcome;
         }
@@ -315,17 +344,17 @@ FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray
     Descriptor fd;
     int error = openLocked(path, O_RDWR | O_APPEND | O_CREAT, LOCK_EX, fd);
     if (error)
-        return {false, false, reasonFor(error)};
+        return {false, false, fileErrorReason(error)};
 
     FileStatus info{};
     if (::fstat(fd.get(), &info) != 0)
-        return {false, false, reasonFor(errno)};
+        return {false, false, fileErrorReason(errno)};
     const off_t sizeBefore = info.st_size;
 
     if (admit) {
         QByteArray present;
         if (const int readError = readAll(fd.get(), present))
-            return {false, false, reasonFor(readError)};
+            return {false, false, fileErrorReason(readError)};
         if (!admit(present))
             return {false, true, {}};
     }
@@ -344,7 +373,7 @@ FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray
         // Never leave half a record behind: cut the file back to where it was.
         if (::ftruncate(fd.get(), sizeBefore) == 0)
             ::fdatasync(fd.get());
-        return {false, false, reasonFor(error)};
+        return {false, false, fileErrorReason(error)};
     }
     if (sizeBefore == 0)
         syncFolderOf(path);
@@ -359,17 +388,17 @@ rewriteKnowledgeFile(const QString &fileName,
     const QFileInfo info(fileName);
     const QString target = info.isSymLink() ? info.canonicalFilePath() : fileName;
     if (target.isEmpty())
-        return {false, false, reasonFor(ENOENT)};
+        return {false, false, fileErrorReason(ENOENT)};
     const QByteArray path = QFile::encodeName(target);
 
     // Opened for writing as well, though it is replaced: a file its owner
     // may not write is left alone.
     Descriptor fd;
     if (const int error = openLocked(path, O_RDWR, LOCK_EX, fd))
-        return {false, false, reasonFor(error)};
+        return {false, false, fileErrorReason(error)};
     QByteArray old;
     if (const int error = readAll(fd.get(), old))
-        return {false, false, reasonFor(error)};
+        return {false, false, fileErrorReason(error)};
     const std::optional<QByteArray> transformed = transform(old);
     if (!transformed)
         return {false, true, {}};
@@ -377,10 +406,10 @@ rewriteKnowledgeFile(const QString &fileName,
 
     FileStatus oldInfo{};
     if (::fstat(fd.get(), &oldInfo) != 0)
-        return {false, false, reasonFor(errno)};
+        return {false, false, fileErrorReason(errno)};
     if (const int error =
             replaceThroughRename(target, renewed, oldInfo.st_mode & 07777, oldInfo.st_ino))
-        return {false, false, reasonFor(error)};
+        return {false, false, fileErrorReason(error)};
     return {true, false, {}};
 }
 
@@ -388,21 +417,21 @@ FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &des
 {
     FileStatus sourceInfo{};
     if (::stat(QFile::encodeName(sourceName).constData(), &sourceInfo) != 0)
-        return {false, false, reasonFor(errno)};
+        return {false, false, fileErrorReason(errno)};
 
     // The destination's folder must exist; the file itself may not.
     const QFileInfo destinationInfo(destinationName);
     const QString target =
         destinationInfo.isSymLink() ? destinationInfo.canonicalFilePath() : destinationName;
     if (target.isEmpty())
-        return {false, false, reasonFor(ENOENT)};
+        return {false, false, fileErrorReason(ENOENT)};
     FileStatus existing{};
     const bool destinationExists = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
     if (destinationExists && existing.st_dev == sourceInfo.st_dev &&
         existing.st_ino == sourceInfo.st_ino)
         return {false, false, u"es el mismo archivo"_s};
     if (destinationExists && S_ISDIR(existing.st_mode))
-        return {false, false, reasonFor(EISDIR)};
+        return {false, false, fileErrorReason(EISDIR)};
 
     const FileReadOutcome source = readKnowledgeFile(sourceName);
     if (source.status != FileReadOutcome::Status::Read)
@@ -415,12 +444,12 @@ FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &des
         // Opened for writing, though it is replaced: a file its owner may
         // not write is left alone.
         if (const int error = openLocked(QFile::encodeName(target), O_WRONLY, LOCK_EX, destination))
-            return {false, false, reasonFor(error)};
+            return {false, false, fileErrorReason(error)};
     }
     if (const int error =
             replaceThroughRename(target, source.bytes, sourceInfo.st_mode & 07777,
                                  destinationExists ? existing.st_ino : sourceInfo.st_ino))
-        return {false, false, reasonFor(error)};
+        return {false, false, fileErrorReason(error)};
     return {true, false, {}};
 }
 

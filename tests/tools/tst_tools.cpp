@@ -217,6 +217,8 @@ void TestTools::replaces()
     QCOMPARE(copied("k.alm", "to-k.alm"), u"es el mismo archivo"_s);
     QCOMPARE(copied("k.alm", "folder"), u"es una carpeta"_s);
     QCOMPARE(copied("none.alm", "c.alm"), u"no existe"_s);
+    QVERIFY(fileErrorReason(EINVAL).startsWith(u"el sistema no admite"_s) &&
+            fileErrorReason(1000).startsWith(u"error del"_s));
     QVERIFY(copied("k.alm", "to-c.alm") == u"ok"_s && fileHolds(u"c.alm"_s, "OLD"));
     QVERIFY(QFile::permissions(u"k.alm"_s) == mode && QFile::permissions(u"c.alm"_s) == mode);
     QCOMPARE(copied("k.alm", std::string(255, 'n').c_str()), u"ok"_s);
@@ -305,6 +307,10 @@ void TestTools::onFiles_data()
     row("sparse, 64 GiB", "sparse", {}, huge, huge);
     row("without read permission", "", two, denied, denied, QFile::WriteOwner);
     row("without write permission", "", two, denied, denied, QFile::ReadOwner);
+    const QFile::Permissions anyone =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther;
+    row("in a folder that may not be written", "", two, {},
+        u"la carpeta no permite escribir en ella"_s, anyone);
     const QString tooBig = u"el archivo ha alcanzado el tamaño máximo permitido"_s;
     row("on a full disk", "full disk", two + two + two, tooBig, tooBig);
 }
@@ -322,6 +328,8 @@ void TestTools::onFiles()
     TestFolder folder;
     bytes.isEmpty() ? makeHostileFile(kind, hostileName)
                     : folder.write(hostileName, bytes, permissions);
+    if (permissions & QFile::WriteOther) // the folder keeps only reading and entering
+        QFile::setPermissions(u"."_s, QFile::ReadOwner | QFile::ExeOwner);
     const QByteArray before = fingerprint(hostileName);
     const ProcessOptions options{{},
                                  kind == u"full disk"_s ? bytes.size() / 4 : -1,

@@ -24,6 +24,7 @@ constexpr qint64 largestFile = 64 * 1024 * 1024;
 // Reasons of our own, beside the system's error numbers.
 constexpr int fileTooLarge = -1;
 constexpr int folderNotWritable = -2; // a new file cannot be made beside the old one
+constexpr int ownerNotKept = -3;
 
 } // namespace
 
@@ -34,6 +35,8 @@ QString fileErrorReason(int error)
         return u"el archivo es demasiado grande (más de 64 MiB)"_s;
     case folderNotWritable:
         return u"la carpeta no permite escribir en ella"_s;
+    case ownerNotKept:
+        return u"no se pueden conservar su propietario y su grupo"_s;
     case ENOENT:
         return u"no existe"_s;
     case EACCES:
@@ -271,7 +274,11 @@ void removeStaleTemporaries(const QString &folder, ino_t inode)
 // Writes the bytes to a new file beside the target, flushes it and renames it
 // over the target: a reader sees the old file or the new one, never half.
 // The inode is that of the file replaced (or, for a new one, its source).
-int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t mode, ino_t inode)
+// The owner and group of a file replaced are kept, so that a rewrite by
+// another user (root above all) never takes the file from its owner; where
+// that is not permitted, nothing is replaced.
+int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t mode, ino_t inode,
+                         const FileStatus *replaced)
 {
     const QString folder = QFileInfo(target).absolutePath();
     removeStaleTemporaries(folder, inode);
@@ -281,8 +288,13 @@ int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t 
     if (!out.isOpen())
         return errno == EACCES || errno == EPERM ? folderNotWritable : errno;
     ::flock(out.get(), LOCK_EX);
-    ::fchmod(out.get(), mode);
-    int error = writeAll(out.get(), bytes.constData(), bytes.size());
+    int error = 0;
+    if (replaced && (replaced->st_uid != ::geteuid() || replaced->st_gid != ::getegid()) &&
+        ::fchown(out.get(), replaced->st_uid, replaced->st_gid) != 0)
+        error = ownerNotKept;
+    ::fchmod(out.get(), mode); // after the owner, which may clear set-user bits
+    if (!error)
+        error = writeAll(out.get(), bytes.constData(), bytes.size());
     if (!error && ::fsync(out.get()) != 0)
         error = errno;
     if (!error && ::rename(temporary.constData(), path.constData()) != 0)
@@ -407,8 +419,8 @@ rewriteKnowledgeFile(const QString &fileName,
     FileStatus oldInfo{};
     if (::fstat(fd.get(), &oldInfo) != 0)
         return {false, false, fileErrorReason(errno)};
-    if (const int error =
-            replaceThroughRename(target, renewed, oldInfo.st_mode & 07777, oldInfo.st_ino))
+    if (const int error = replaceThroughRename(target, renewed, oldInfo.st_mode & 07777,
+                                               oldInfo.st_ino, &oldInfo))
         return {false, false, fileErrorReason(error)};
     return {true, false, {}};
 }
@@ -448,7 +460,8 @@ FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &des
     }
     if (const int error =
             replaceThroughRename(target, source.bytes, sourceInfo.st_mode & 07777,
-                                 destinationExists ? existing.st_ino : sourceInfo.st_ino))
+                                 destinationExists ? existing.st_ino : sourceInfo.st_ino,
+                                 destinationExists ? &existing : nullptr))
         return {false, false, fileErrorReason(error)};
     return {true, false, {}};
 }

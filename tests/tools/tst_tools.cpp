@@ -202,9 +202,12 @@ void TestTools::replaces()
     QVERIFY(::stat("k.alm", &info) == 0); // a killed rewrite left a copy, the name is the longest
     folder.write(u".tk-%1-left"_s.arg(info.st_ino), "");
     folder.write(QString(255, u'n'), "x");
+    const bool root = ::geteuid() == 0; // then the file's owner is kept: nobody
+    QVERIFY(!root || ::chown("k.alm", 65534, 65534) == 0);
     QVERIFY(rewriteKnowledgeFile(u"to-k.alm"_s, [](const QByteArray &bytes) {
                 return std::optional(bytes.toUpper());
             }).ok);
+    QVERIFY(!root || QFileInfo(u"k.alm"_s).ownerId() == 65534);
     QVERIFY(fileHolds(u"k.alm"_s, "OLD") && old.readAll() == "old");
     const FileWriteOutcome refused =
         rewriteKnowledgeFile(u"k.alm"_s, [](const QByteArray &) { return std::nullopt; });
@@ -309,8 +312,10 @@ void TestTools::onFiles_data()
     row("without write permission", "", two, denied, denied, QFile::ReadOwner);
     const QFile::Permissions anyone =
         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther;
+    row("of another user", "", two, {}, u"no se pueden conservar su propietario y su grupo"_s,
+        anyone);
     row("in a folder that may not be written", "", two, {},
-        u"la carpeta no permite escribir en ella"_s, anyone);
+        u"la carpeta no permite escribir en ella"_s, anyone | QFile::ExeOther);
     const QString tooBig = u"el archivo ha alcanzado el tamaño máximo permitido"_s;
     row("on a full disk", "full disk", two + two + two, tooBig, tooBig);
 }
@@ -328,7 +333,7 @@ void TestTools::onFiles()
     TestFolder folder;
     bytes.isEmpty() ? makeHostileFile(kind, hostileName)
                     : folder.write(hostileName, bytes, permissions);
-    if (permissions & QFile::WriteOther) // the folder keeps only reading and entering
+    if (permissions & QFile::ExeOther) // the folder keeps only reading and entering
         QFile::setPermissions(u"."_s, QFile::ReadOwner | QFile::ExeOwner);
     const QByteArray before = fingerprint(hostileName);
     const ProcessOptions options{{},

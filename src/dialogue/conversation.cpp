@@ -112,6 +112,9 @@ void Conversation::learnStatement(const LearningReading &reading)
         {paddedField(verbPhrase), paddedField(subject)},
     };
     const AppendOutcome outcome = appendRecords(m_session.knowledgeFile(), records);
+    if (!outcome.setAside.isEmpty())
+        m_session.append(u"$ "_s + setAsideNote(m_session.knowledgeFile(), outcome.setAside) +
+                         lineEnd);
     switch (outcome.status) {
     case AppendOutcome::Status::Appended:
         table.appendRow() = {subject, verbPhrase};

@@ -1,10 +1,15 @@
 #include "knowledgefile.h"
 
+#include "knowledgelines.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <array>
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -131,6 +136,42 @@ public:
 
 private:
     int m_fd = -1;
+};
+
+// Termination signals that arrive while a file is being changed wait until
+// it is consistent again, then end the program as they would have. Their
+// dispositions are process-wide, so whichever thread gets one, it waits.
+// Deferrals nest: an inner one raises what it held into the outer one.
+class TerminationDeferred
+{
+public:
+    TerminationDeferred()
+    {
+        struct sigaction hold
+        {};
+        hold.sa_handler = [](int signal) {
+            held.fetch_or(1u << signal);
+        };
+        sigemptyset(&hold.sa_mask);
+        for (std::size_t i = 0; i < deferred.size(); ++i)
+            ::sigaction(deferred[i], &hold, &m_previous[i]);
+    }
+    ~TerminationDeferred()
+    {
+        for (std::size_t i = 0; i < deferred.size(); ++i)
+            ::sigaction(deferred[i], &m_previous[i], nullptr);
+        const unsigned pending = held.exchange(0);
+        for (const int signal : deferred) {
+            if (pending & (1u << signal))
+                ::raise(signal);
+        }
+    }
+    Q_DISABLE_COPY_MOVE(TerminationDeferred)
+
+private:
+    static constexpr std::array<int, 3> deferred{SIGTERM, SIGINT, SIGHUP};
+    static inline std::atomic<unsigned> held{0};
+    std::array<struct sigaction, 3> m_previous{};
 };
 
 int waitForLock(int fd, int operation)
@@ -282,6 +323,7 @@ int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t 
 {
     const QString folder = QFileInfo(target).absolutePath();
     removeStaleTemporaries(folder, inode);
+    const TerminationDeferred deferred; // leaves no temporary file behind
     const QByteArray path = QFile::encodeName(target);
     QByteArray temporary = QFile::encodeName(folder + u'/' + temporaryPrefix(inode)) + "XXXXXX";
     Descriptor out(::mkstemp(temporary.data()));
@@ -307,7 +349,49 @@ int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t 
     return 0;
 }
 
+// Sets aside the bytes after the last line end when they are not one whole
+// record (see the header), with the file open for writing and locked, and
+// takes them off bytes, the file's contents.
+int setAsideTail(int fd, const QByteArray &path, QByteArray &bytes, QString &sideFile)
+{
+    const qsizetype lineEnd = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r')) + 1;
+    const QByteArray tail = bytes.sliced(lineEnd);
+    const KnowledgeLines lines = parseKnowledgeLines(tail);
+    if (lines.ok && lines.lines.size() <= 1)
+        return 0;
+    const TerminationDeferred deferred;
+    const QByteArray side = path + ".incompleto";
+    // Added to, never overwritten: it may hold earlier fragments.
+    Descriptor out(
+        ::open(side.constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!out.isOpen())
+        return errno;
+    int error = writeAll(out.get(), (tail + "\r\n").constData(), tail.size() + 2);
+    if (!error && ::fdatasync(out.get()) != 0)
+        error = errno;
+    if (!error && (::ftruncate(fd, lineEnd) != 0 || ::fdatasync(fd) != 0))
+        error = errno;
+    if (error)
+        return error;
+    bytes.truncate(lineEnd);
+    sideFile = QFile::decodeName(side);
+    return 0;
+}
+
 } // namespace
+
+[[gnu::weak]] void atAppendInterruptionPoint() {}
+
+QString setAsideBrokenTail(const QString &fileName)
+{
+    const QByteArray path = QFile::encodeName(fileName);
+    Descriptor fd;
+    QByteArray bytes;
+    QString sideFile;
+    if (openLocked(path, O_RDWR, LOCK_EX, fd) == 0 && readAll(fd.get(), bytes) == 0)
+        setAsideTail(fd.get(), path, bytes, sideFile);
+    return sideFile;
+}
 
 // Reads take no lock, so a reader never holds up learning: a rewrite
 // replaces the file through a rename, which a reader sees whole or not at
@@ -358,38 +442,39 @@ FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray
     if (error)
         return {false, false, fileErrorReason(error)};
 
-    FileStatus info{};
-    if (::fstat(fd.get(), &info) != 0)
-        return {false, false, fileErrorReason(errno)};
-    const off_t sizeBefore = info.st_size;
-
-    if (admit) {
-        QByteArray present;
-        if (const int readError = readAll(fd.get(), present))
-            return {false, false, fileErrorReason(readError)};
-        if (!admit(present))
-            return {false, true, {}};
-    }
+    QByteArray present;
+    if (const int readError = readAll(fd.get(), present))
+        return {false, false, fileErrorReason(readError)};
+    QString setAside;
+    if (const int tailError = setAsideTail(fd.get(), path, present, setAside))
+        return {false, false, fileErrorReason(tailError)};
+    if (admit && !admit(present))
+        return {false, true, {}, setAside};
+    const off_t sizeBefore = present.size();
 
     QByteArray piece = bytes;
-    char last = '\n';
-    if (sizeBefore > 0 && ::pread(fd.get(), &last, 1, sizeBefore - 1) == 1 && last != '\n' &&
-        last != '\r') {
+    if (sizeBefore > 0 && !present.endsWith('\n') && !present.endsWith('\r'))
         piece.prepend("\r\n");
-    }
 
-    error = writeAll(fd.get(), piece.constData(), piece.size());
+    // The piece goes in two writes with the interruption point between them,
+    // where tests stop the process; the file reads whole only after both.
+    const TerminationDeferred deferred;
+    const qsizetype firstPart = piece.size() - piece.size() / 4;
+    error = writeAll(fd.get(), piece.constData(), firstPart);
+    atAppendInterruptionPoint();
+    if (!error)
+        error = writeAll(fd.get(), piece.constData() + firstPart, piece.size() - firstPart);
     if (!error && ::fdatasync(fd.get()) != 0)
         error = errno;
     if (error) {
         // Never leave half a record behind: cut the file back to where it was.
         if (::ftruncate(fd.get(), sizeBefore) == 0)
             ::fdatasync(fd.get());
-        return {false, false, fileErrorReason(error)};
+        return {false, false, fileErrorReason(error), setAside};
     }
     if (sizeBefore == 0)
         syncFolderOf(path);
-    return {true, false, {}};
+    return {true, false, {}, setAside};
 }
 
 FileWriteOutcome
@@ -411,18 +496,21 @@ rewriteKnowledgeFile(const QString &fileName,
     QByteArray old;
     if (const int error = readAll(fd.get(), old))
         return {false, false, fileErrorReason(error)};
+    QString setAside;
+    if (const int error = setAsideTail(fd.get(), path, old, setAside))
+        return {false, false, fileErrorReason(error)};
     const std::optional<QByteArray> transformed = transform(old);
     if (!transformed)
-        return {false, true, {}};
+        return {false, true, {}, setAside};
     const QByteArray &renewed = *transformed;
 
     FileStatus oldInfo{};
     if (::fstat(fd.get(), &oldInfo) != 0)
-        return {false, false, fileErrorReason(errno)};
+        return {false, false, fileErrorReason(errno), setAside};
     if (const int error = replaceThroughRename(target, renewed, oldInfo.st_mode & 07777,
                                                oldInfo.st_ino, &oldInfo))
-        return {false, false, fileErrorReason(error)};
-    return {true, false, {}};
+        return {false, false, fileErrorReason(error), setAside};
+    return {true, false, {}, setAside};
 }
 
 FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &destinationName)

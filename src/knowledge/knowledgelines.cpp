@@ -142,6 +142,7 @@ LinesRewrite rewriteKnowledgeLines(const QString &fileName,
             return joinKnowledgeLines(parsed.lines);
         });
     result.ok = outcome.ok;
+    result.setAside = outcome.setAside;
     if (outcome.refused)
         result.problem = parsed.problem + u"; el archivo no se ha modificado"_s;
     else if (!outcome.ok)

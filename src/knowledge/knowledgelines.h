@@ -51,7 +51,8 @@ struct LinesRewrite
     bool ok = false;
     qsizetype linesRead = 0;
     qsizetype linesWritten = 0;
-    QString problem; // why nothing was written
+    QString problem;  // why nothing was written
+    QString setAside; // the side file that took a broken tail, if one was found
 };
 
 // Rewrites a knowledge file line by line through the change, under the

@@ -120,7 +120,8 @@ void TestCli::answersCommands_data()
         << QByteArray("/salir\nLA LUNA ES BLANCA\n") << QString() << sunRecords;
     QTest::addRow("a start that fails")
         << QByteArray("LA LUNA ES BLANCA\n")
-        << u" Adevertencia! - TESKARO\nTESKARO ha producido un fallo"_s << QByteArray("A,B\r\nC");
+        << u" Adevertencia! - TESKARO\nTESKARO ha producido un fallo"_s
+        << QByteArray("A,B\r\nC\r\n");
 }
 
 void TestCli::answersCommands()
@@ -130,10 +131,10 @@ void TestCli::answersCommands()
     QFETCH(QByteArray, file);
 
     TestFolder folder;
-    folder.write(u"default.alm"_s, file == "A,B\r\nC" ? file : sunRecords);
+    folder.write(u"default.alm"_s, file == "A,B\r\nC\r\n" ? file : sunRecords);
     const ProcessResult run = runCli(input);
     QVERIFY(run.finished);
-    QCOMPARE(run.status, file == "A,B\r\nC" ? 1 : 0);
+    QCOMPARE(run.status, file == "A,B\r\nC\r\n" ? 1 : 0);
     QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
     QVERIFY(!run.out.contains("LA LUNA") && !run.out.contains('\x1b'));
     QVERIFY(fileHolds(u"default.alm"_s, file, true)); // the start-up sort may come before

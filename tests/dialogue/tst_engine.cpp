@@ -1,3 +1,4 @@
+#include "knowledge/knowledgewriter.h"
 #include "knowledge/recordformat.h"
 #include "support/enginerig.h"
 #include "support/processrunner.h"
@@ -372,9 +373,9 @@ void TestEngine::startsUp_data()
     row("empty file", "", " 0");
     row("5001 records", full, " 5001");
     row("5002 records", full + "C,D\r\n", "");
-    row("last record of one field", "A,B\r\nC", "");
-    row("64 KiB without a line end", twoRecords + QByteArray(65536, 'A'), "");
-    row("a quote open at the end", twoRecords + "\" EL SOL \",\" ES UNA", " 3");
+    row("last record of one field", "A,B\r\nC\r\n", "");
+    row("64 KiB without a line end, set aside", twoRecords + QByteArray(65536, 'A'), " 2");
+    row("a quote open at the end, set aside", twoRecords + "\" EL SOL \",\" ES UNA", " 2");
     row("no sort command", "", "", "", "IND.BAT");
     row("no voice", {}, "", "", "voice");
     row("FIFO", {}, "", "fifo");
@@ -412,7 +413,11 @@ void TestEngine::startsUp()
     const bool found = QFileInfo(u"default.alm"_s).isFile();
     QCOMPARE(session.transcript(),
              u"$ Recuperando ideas y recuerdos...\r\n"_s + cwd() + u"\r\n"_s +
-                 (found ? u"$ en archivo default.alm ..."_s
+                 (found ? u"$ en archivo default.alm ..."_s +
+                              (QFile::exists(u"default.alm.incompleto"_s)
+                                   ? u"\r\n$ "_s +
+                                         setAsideNote(u"default.alm"_s, u"default.alm.incompleto"_s)
+                                   : QString())
                         : u"\r\n$ Realmente no poseo ningún dato en mi memoria, pero ..."_s) +
                  ready + teach);
     QCOMPARE(fakes.log.first(), u"voice:male"_s);

@@ -295,6 +295,12 @@ void TestEngine::refusesToLearnWhatCannotBeKept()
                                   u"$ No he podido guardar lo aprendido en default.alm: es una "
                                   u"carpeta. No se ha aprendido nada.\r\n"_s);
     QCOMPARE(blocked.engine.session().countCaption(), u"00"_s);
+
+    EngineRig broken; // a learner killed after start-up left half a record
+    broken.folder.write(u"default.alm"_s, "\" A");
+    broken.engine.submit(u"EL SOL ES UNA ESTRELLA"_s);
+    QVERIFY(broken.added().contains(
+        u"\r\n$ "_s + setAsideNote(u"default.alm"_s, u"default.alm.incompleto"_s) + u"\r\n:) "_s));
 }
 
 void TestEngine::speaksRepliesAndPromptsOnlyWhileSpeechIsOn()

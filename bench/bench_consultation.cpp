@@ -100,6 +100,33 @@ void consultationPressWithRules(benchmark::State &state)
     }
 }
 
+// One question on a file of one record whose topic is a megabyte: of varied
+// words (0), or of one letter asked about as another letter followed by
+// 100,000 of it (1), the worst case of a search by skip table alone.
+void longTopicQuestion(benchmark::State &state)
+{
+    const bool oneLetter = state.range(0) == 1;
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    QFile file(dir.filePath(u"default.alm"_s));
+    file.open(QIODevice::WriteOnly);
+    const QByteArray words = QByteArray("EL SOL LA LUNA ").repeated(1 << 16);
+    file.write("\"" + (oneLetter ? QByteArray(1 << 20, 'A') : words) + "\",\"X\"\r\n");
+    file.close();
+    Fakes fakes;
+    DialogueEngine engine(fakes.platform, fakes.speech, fakes.random);
+    engine.start();
+    engine.switchMode(Mode::Consultation);
+    const QString subject =
+        oneLetter ? u'B' + QString(100000, u'A') : u"EL COMETA"_s.repeated(10000);
+    for (auto _ : state) {
+        engine.submit(u"QUE SABES DE "_s + subject);
+        state.PauseTiming();
+        fakes.log.clear();
+        state.ResumeTiming();
+    }
+}
+
 void learningPress(benchmark::State &state)
 {
     Folder folder(0);
@@ -130,4 +157,5 @@ BENCHMARK(readAndDecode)->Arg(5001)->Unit(benchmark::kMicrosecond);
 BENCHMARK(readAndDecodeOwn)->Arg(5001)->Unit(benchmark::kMicrosecond);
 BENCHMARK(consultationPress)->Arg(100)->Arg(1000)->Arg(5001)->Unit(benchmark::kMicrosecond);
 BENCHMARK(consultationPressWithRules)->Arg(5001)->Unit(benchmark::kMicrosecond);
+BENCHMARK(longTopicQuestion)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(learningPress)->Unit(benchmark::kMicrosecond);

@@ -7,6 +7,7 @@
 #include "dialogue/textrules.h"
 #include "knowledge/filenames.h"
 #include "statusline.h"
+#include "terminaltext.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -173,10 +174,12 @@ void CommandInterpreter::saveAs(const QString &name)
         folder = file.absolutePath();
         typedName = file.fileName();
     }
-    if (trimmedBlanks(typedName).isEmpty())
+    if (trimmedBlanks(typedName).isEmpty()) {
+        print(u"No se ha guardado nada: falta el nombre del archivo detrás de "_s + name);
         m_engine.cancelSaveAs();
-    else
+    } else {
         m_engine.saveKnowledgeFileAs(saveDialogName(folder, typedName));
+    }
 }
 
 void CommandInterpreter::selectVoice(const QString &word)
@@ -228,7 +231,7 @@ void CommandInterpreter::printHelp(const QString &pageName)
 
 void CommandInterpreter::print(const QString &text)
 {
-    m_messages.write((text + u'\n').toUtf8());
+    m_messages.write(terminalText(text + u'\n'));
 }
 
 } // namespace teskaro

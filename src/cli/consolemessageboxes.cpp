@@ -1,5 +1,7 @@
 #include "consolemessageboxes.h"
 
+#include "terminaltext.h"
+
 #include <QIODevice>
 
 namespace teskaro {
@@ -9,7 +11,7 @@ MessageAnswer ConsoleMessageBoxes::show(const Message &message)
     QString text = message.title + u'\n' + message.text;
     if (!text.endsWith(u'\n'))
         text += u'\n';
-    m_out.write(text.toUtf8());
+    m_out.write(terminalText(text));
     return message.buttons == Message::Buttons::RetryCancel ? MessageAnswer::Cancel
                                                             : MessageAnswer::Ok;
 }

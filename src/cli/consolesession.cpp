@@ -4,6 +4,7 @@
 #include "dialogue/keyfilter.h"
 #include "lineinput.h"
 #include "statusline.h"
+#include "terminaltext.h"
 
 #include <QFileDevice>
 
@@ -17,7 +18,7 @@ ConsoleSession::ConsoleSession(DialogueEngine &engine, QIODevice &transcript, QI
     , m_commands(engine, messages)
 {
     QObject::connect(&engine.session(), &Session::textAdded, &engine.session(),
-                     [this](const QString &text) { m_transcript.write(text.toUtf8()); });
+                     [this](const QString &text) { m_transcript.write(terminalText(text)); });
 }
 
 void ConsoleSession::run(LineInput &input)

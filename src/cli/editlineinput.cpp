@@ -1,5 +1,7 @@
 #include "editlineinput.h"
 
+#include "terminaltext.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,7 +23,7 @@ EditLineInput::~EditLineInput()
 
 std::optional<QString> EditLineInput::readLine(const QString &prompt)
 {
-    const QByteArray promptBytes = prompt.toUtf8();
+    const QByteArray promptBytes = terminalText(prompt);
     char *typed = ::readline(promptBytes.constData());
     if (!typed) {
         // Ctrl+D leaves the cursor after the prompt.

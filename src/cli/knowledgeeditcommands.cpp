@@ -18,6 +18,8 @@ void KnowledgeEditCommands::list(const QString &text)
     m_listedFile = m_session.knowledgeFile();
     m_listing = listStatements(m_listedFile);
     m_listed.clear();
+    if (!m_listing.setAside.isEmpty())
+        m_print(m_listing.setAside);
     if (!m_listing.failure.isEmpty()) {
         m_print(u"No se puede leer "_s + m_listedFile + u": "_s + m_listing.failure);
         return;

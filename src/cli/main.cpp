@@ -35,13 +35,14 @@ int main(int argc, char *argv[])
 
     // Output goes straight into C's streams, which the engine's immediate
     // exit flushes: nothing written before it is lost. Input keeps no buffer
-    // of its own so that each line is handled as soon as it arrives.
+    // of its own so that each line is handled as soon as it arrives; it is
+    // read through the descriptor, as C's line reading would stop at a NUL.
     QFile transcript;
     QFile messagesOut;
     QFile standardInput;
     transcript.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     messagesOut.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    standardInput.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered);
+    standardInput.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered);
 
     ConsoleMessageBoxes messages(messagesOut);
     LocalFileSystem files;

@@ -111,6 +111,9 @@ void Conversation::learnStatement(const LearningReading &reading)
     const AppendOutcome outcome = table.isFull() ? AppendOutcome{AppendOutcome::Status::Full, {}}
                                                  : appendRecords(m_session.knowledgeFile(), records,
                                                                  KnowledgeTable::capacity, logic);
+    if (!outcome.setAside.isEmpty())
+        m_session.append(u"$ "_s + setAsideNote(m_session.knowledgeFile(), outcome.setAside) +
+                         lineEnd);
     if (outcome.status == AppendOutcome::Status::Known) {
         reply(u":) YA LO SABIA: "_s + trimmedBlanks(subject) + u' ' + trimmedBlanks(verbPhrase) +
               u' ');
@@ -190,7 +193,7 @@ void Conversation::answerQuestion(const QueryReading &reading)
 {
     const Phrases &phrases = Phrases::standard();
     const KnowledgeTable &table = m_session.table();
-    const QStringMatcher subject(reading.querySubject);
+    const SubjectSearch subject(reading.querySubject);
     QList<int> answered; // rows
     for (int index = 0; index < table.recordCount(); ++index) {
         const KnowledgeRecord &record = table.record(index);

@@ -1,6 +1,7 @@
 #include "knowledgeediting.h"
 
 #include "knowledge/knowledgefile.h"
+#include "knowledge/knowledgewriter.h"
 #include "knowledge/recordformat.h"
 #include "knowledge/windows1252.h"
 #include "textrules.h"
@@ -80,6 +81,8 @@ QString storedField(const QString &typed)
 KnowledgeListing listStatements(const QString &fileName)
 {
     KnowledgeListing listing;
+    if (const QString sideFile = setAsideBrokenTail(fileName); !sideFile.isEmpty())
+        listing.setAside = setAsideNote(fileName, sideFile);
     const FileReadOutcome file = readKnowledgeFile(fileName);
     if (file.status == FileReadOutcome::Status::Failed) {
         listing.failure = file.reason;

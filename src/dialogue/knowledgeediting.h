@@ -25,6 +25,7 @@ struct KnowledgeListing
     QList<KnowledgeStatement> statements; // in file order
     QString failure;                      // why the file could not be read; empty when it was
     QString readOnly;                     // why it may be read but not changed; empty when it may
+    QString setAside; // what to tell when an interrupted append's tail was set aside
 };
 
 KnowledgeListing listStatements(const QString &fileName);

@@ -22,13 +22,18 @@ constexpr std::array<const char16_t *, 4> copulaWords = {u" ESTA ", u" ESTAN ", 
 constexpr std::array<PronounPair, 3> pronounPairs = {
     {{u" TU ", u" MI "}, {u" TUS ", u" MIS "}, {u" TE ", u" ME "}}};
 
-// A statement is stored as typed but for two things the file cannot carry:
-// a double quote would end its field early, and a character outside the
-// code page would come back as another one.
+// A statement is stored as typed but for what the file cannot carry: a
+// double quote would end its field early, a character outside the code page
+// would come back as another one, and a control character (a CR above all)
+// would read as a line end to one reader and not to another.
 QString storable(QStringView sentence)
 {
     QString text = fitToWindows1252(sentence);
     text.replace(u'"', u'\'');
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u' ';
+    }
     return text;
 }
 

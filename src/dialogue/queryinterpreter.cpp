@@ -92,14 +92,68 @@ QString subjectAsAsked(const QueryReading &reading)
     return reading.pluralStripped ? reading.querySubject + u'S' : reading.querySubject;
 }
 
-bool topicHoldsSubject(QStringView topic, const QStringMatcher &querySubject)
+// The shift tables as Charras and Lecroq build them, in time linear in the
+// subject. Characters share a bad-character entry by their low byte, which
+// only ever makes a shift shorter, never wrong.
+SubjectSearch::SubjectSearch(const QString &subject)
+    : m_subject(subject)
+    , m_goodSuffixShift(subject.size(), subject.size())
+{
+    const QStringView x = m_subject;
+    const qsizetype m = x.size();
+    m_badCharacterShift.fill(m);
+    for (qsizetype i = 0; i + 1 < m; ++i)
+        m_badCharacterShift[x[i].unicode() & 0xFF] = m - 1 - i;
+    if (m == 0)
+        return;
+    // suffix[i]: the longest common suffix of x and x[0..i].
+    QList<qsizetype> suffix(m, m);
+    for (qsizetype i = m - 2, f = m - 1, g = m - 1; i >= 0; --i) {
+        if (i > g && suffix[i + m - 1 - f] < i - g) {
+            suffix[i] = suffix[i + m - 1 - f];
+        } else {
+            g = std::min(g, i);
+            f = i;
+            while (g >= 0 && x[g] == x[g + m - 1 - f])
+                --g;
+            suffix[i] = f - g;
+        }
+    }
+    for (qsizetype i = m - 1, j = 0; i >= 0; --i) {
+        if (suffix[i] != i + 1)
+            continue;
+        for (; j < m - 1 - i; ++j) {
+            if (m_goodSuffixShift[j] == m)
+                m_goodSuffixShift[j] = m - 1 - i;
+        }
+    }
+    for (qsizetype i = 0; i + 2 <= m; ++i)
+        m_goodSuffixShift[m - 1 - suffix[i]] = m - 1 - i;
+}
+
+qsizetype SubjectSearch::indexIn(QStringView topic) const
+{
+    const qsizetype m = m_subject.size();
+    for (qsizetype j = 0; j + m <= topic.size();) {
+        qsizetype i = m - 1;
+        while (i >= 0 && m_subject[i] == topic[i + j])
+            --i;
+        if (i < 0)
+            return j;
+        j += std::max(m_goodSuffixShift[i],
+                      m_badCharacterShift[topic[i + j].unicode() & 0xFF] - m + 1 + i);
+    }
+    return -1;
+}
+
+bool topicHoldsSubject(QStringView topic, const SubjectSearch &querySubject)
 {
     const qsizetype matchAt = querySubject.indexIn(topic);
     if (matchAt < 0)
         return false;
     if (matchAt == 0)
         return true;
-    const qsizetype after = matchAt + querySubject.pattern().size();
+    const qsizetype after = matchAt + querySubject.size();
     const bool blankAfter = after < topic.size() && topic[after] == u' ';
     return topic[matchAt - 1] == u' ' || blankAfter;
 }

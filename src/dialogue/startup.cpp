@@ -1,7 +1,9 @@
 #include "startup.h"
 
 #include "aboutinfo.h"
+#include "knowledge/knowledgefile.h"
 #include "knowledge/knowledgeloader.h"
+#include "knowledge/knowledgewriter.h"
 #include "phrases.h"
 #include "session.h"
 
@@ -34,6 +36,11 @@ bool StartUp::greet()
 
     if (platform.files.fileExists(file)) {
         m_session.append(u"$ en archivo "_s + file + u" ..."_s);
+        // What an interrupted append left is set aside first, so that the
+        // file loads whole.
+        const QString setAside = setAsideBrokenTail(file);
+        if (!setAside.isEmpty())
+            m_session.append(u"\r\n$ "_s + setAsideNote(file, setAside));
         // The sort runs beside us; the load below may see the file before,
         // during or after it, which the file's locking makes safe.
         if (!platform.processes.start(u"IND.BAT"_s, {}))

@@ -17,7 +17,13 @@ namespace teskaro {
 //   over the old one while it holds the lock;
 // - a read takes no lock, so it never holds up learning; it sees a rewrite
 //   whole or not at all, and reads again when it catches an append half-way;
-// - an append is flushed to disk before it reports success.
+// - an append is flushed to disk before it reports success;
+// - termination signals that arrive during an append or a rewrite wait
+//   until the file is consistent again, then end the program;
+// - what an append stopped half-way left (a kill, a crash) is set aside:
+//   opened for writing, a file whose bytes after its last line end are not
+//   one whole record has them added to NAME.incompleto and is cut back to
+//   that line end. A whole record lacking only its line end is kept.
 // Reasons are in Spanish: they end up in the transcript.
 
 struct FileReadOutcome
@@ -37,9 +43,21 @@ struct FileWriteOutcome
     bool ok = false;
     bool refused = false; // the admission test said no; nothing was written
     QString reason;
+    QString setAside = {}; // the side file that took a broken tail, if one was found
 };
 
 FileReadOutcome readKnowledgeFile(const QString &fileName);
+
+// Why a file operation failed, in Spanish, for a system error number.
+QString fileErrorReason(int error);
+
+// Sets aside a broken tail (see above) of an existing file, under its lock,
+// as start-up does before it reads; returns the side file's name if it did.
+QString setAsideBrokenTail(const QString &fileName);
+
+// Called part-way through writing an append. Does nothing; a test program
+// links its own, which stops the process there as a kill would.
+void atAppendInterruptionPoint();
 
 // Appends the bytes as one piece; creates the file when it is missing, and
 // fails on one it cannot both read and write. A file whose last line lacks

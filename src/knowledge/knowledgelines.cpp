@@ -15,54 +15,73 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool isBlank(QByteArrayView line)
+bool isLineEnd(char c)
 {
-    return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
+    return c == '\r' || c == '\n';
 }
 
-// The program reads the file as a whole, where a quote left open runs on
-// into the next line; a line with one cannot be moved without changing what
-// the program reads. A quoted field follows its opening quote (no other
-// field starts right after one) and, left open, runs to the line's end.
-bool closesItsQuote(QByteArrayView line, RecordReader::Field field)
+// Line ends before the position, a CR LF counting once.
+int linesBefore(QByteArrayView bytes, qsizetype position)
 {
-    const bool quoted = field.start > 0 && line[field.start - 1] == '"';
-    return !quoted || field.start + field.length < line.size();
+    int lines = 0;
+    for (qsizetype i = 0; i < position; ++i) {
+        if (bytes[i] == '\n' ||
+            (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            ++lines;
+    }
+    return lines;
+}
+
+// Where a field's text begins, its opening quote included.
+qsizetype openingOf(QByteArrayView bytes, RecordReader::Field field)
+{
+    return field.start > 0 && bytes[field.start - 1] == '"' ? field.start - 1 : field.start;
 }
 
 } // namespace
 
+// The records are read exactly as the program reads them, with the same
+// reader over the whole file, so that a sort or a removal can never change
+// what the program reads: a CR inside a quoted field stays inside it. Each
+// record must still be a line of its own: its two fields parted by a comma,
+// its last one closed and followed by the line end.
 KnowledgeLines parseKnowledgeLines(const QByteArray &bytes)
 {
     KnowledgeLines result;
-    qsizetype start = 0;
-    int lineNumber = 0;
-    while (start < bytes.size()) {
-        qsizetype end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        const QByteArray line = bytes.sliced(start, end - start);
-        ++lineNumber;
-        if (end < bytes.size() && bytes[end] == '\r')
-            ++end;
-        if (end < bytes.size() && bytes[end] == '\n')
-            ++end;
-        start = end;
-        if (isBlank(line))
-            continue;
-
-        RecordReader reader(line);
-        RecordReader::Field topic;
-        RecordReader::Field statement;
-        RecordReader::Field rest;
-        if (reader.next(topic, statement) != RecordReader::Result::Record ||
-            !closesItsQuote(line, topic) || !closesItsQuote(line, statement) ||
-            reader.next(rest, rest) != RecordReader::Result::End) {
-            result.problem = u"la línea %1 no es un registro completo"_s.arg(lineNumber);
+    const QByteArrayView view(bytes);
+    RecordReader reader(view);
+    RecordReader::Field topic;
+    RecordReader::Field statement;
+    qsizetype previousEnd = 0;
+    RecordReader::Result read;
+    while ((read = reader.next(topic, statement)) != RecordReader::Result::End) {
+        qsizetype lineStart = openingOf(view, topic);
+        while (lineStart > previousEnd && !isLineEnd(view[lineStart - 1]))
+            --lineStart;
+        const qsizetype topicEnd = topic.start + topic.length;
+        bool whole = read == RecordReader::Result::Record &&
+                     view.sliced(topicEnd, statement.start - topicEnd).contains(',') &&
+                     (openingOf(view, statement) == statement.start ||
+                      statement.start + statement.length < view.size());
+        // A comma after the statement is harmless when only blanks follow it.
+        qsizetype end = reader.position();
+        if (whole && view[end - 1] == ',') {
+            while (end < view.size() && (view[end] == ' ' || view[end] == '\t'))
+                ++end;
+            whole = end == view.size() || isLineEnd(view[end]);
+        } else {
+            whole = whole && (end == view.size() || isLineEnd(view[end - 1]));
+        }
+        if (!whole) {
+            result.problem =
+                u"la línea %1 no es un registro completo"_s.arg(linesBefore(view, lineStart) + 1);
             result.lines.clear();
             return result;
         }
-        result.lines += KnowledgeLine{line,
+        previousEnd = end;
+        while (end > lineStart && isLineEnd(view[end - 1]))
+            --end;
+        result.lines += KnowledgeLine{bytes.sliced(lineStart, end - lineStart),
                                       {decodeWindows1252(reader.bytesOf(topic)),
                                        decodeWindows1252(reader.bytesOf(statement))}};
     }
@@ -123,6 +142,7 @@ LinesRewrite rewriteKnowledgeLines(const QString &fileName,
             return joinKnowledgeLines(parsed.lines);
         });
     result.ok = outcome.ok;
+    result.setAside = outcome.setAside;
     if (outcome.refused)
         result.problem = parsed.problem + u"; el archivo no se ha modificado"_s;
     else if (!outcome.ok)

@@ -26,9 +26,10 @@ struct KnowledgeLines
     QString problem; // why the file is not one whole record per line
 };
 
-// Splits at CR LF, LF or CR; blank lines are dropped. Fails unless every
-// other line holds exactly one whole record, because moving or removing
-// lines of a file that is out of step would pair its fields anew.
+// Reads the records as the program does; blank lines are dropped. Fails
+// unless every record is a line of its own (a CR inside a quoted field is
+// no line end), because moving or removing lines of a file that is out of
+// step would pair its fields anew.
 KnowledgeLines parseKnowledgeLines(const QByteArray &bytes);
 
 // The lines again, each ended by CR LF.
@@ -50,7 +51,8 @@ struct LinesRewrite
     bool ok = false;
     qsizetype linesRead = 0;
     qsizetype linesWritten = 0;
-    QString problem; // why nothing was written
+    QString problem;  // why nothing was written
+    QString setAside; // the side file that took a broken tail, if one was found
 };
 
 // Rewrites a knowledge file line by line through the change, under the

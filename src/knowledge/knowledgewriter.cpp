@@ -51,12 +51,20 @@ AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord
     };
     const FileWriteOutcome outcome = appendToKnowledgeFile(fileName, bytes, admit);
     if (outcome.ok)
-        return {AppendOutcome::Status::Appended, {}};
+        return {AppendOutcome::Status::Appended, {}, outcome.setAside};
     if (known)
-        return {AppendOutcome::Status::Known, {}};
+        return {AppendOutcome::Status::Known, {}, outcome.setAside};
     if (outcome.refused && refusal.isEmpty())
-        return {AppendOutcome::Status::Full, {}};
-    return {AppendOutcome::Status::Failed, outcome.refused ? refusal : outcome.reason};
+        return {AppendOutcome::Status::Full, {}, outcome.setAside};
+    return {AppendOutcome::Status::Failed, outcome.refused ? refusal : outcome.reason,
+            outcome.setAside};
+}
+
+QString setAsideNote(const QString &fileName, const QString &sideFile)
+{
+    return u"El final de "_s + fileName +
+           u" no era un registro completo (una escritura interrumpida); se ha guardado aparte en "_s +
+           sideFile;
 }
 
 } // namespace teskaro

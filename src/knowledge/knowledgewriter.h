@@ -18,7 +18,11 @@ struct AppendOutcome
     };
     Status status = Status::Failed;
     QString reason;
+    QString setAside = {}; // the side file that took a broken tail, if one was found
 };
+
+// How a broken tail set aside is told: "El final de FILE no era ...".
+QString setAsideNote(const QString &fileName, const QString &sideFile);
 
 // Appends the records to the knowledge file in one piece, each field written
 // exactly as given, and returns once they are on disk. Refuses when the file

@@ -50,6 +50,9 @@ public:
     Result next(KnowledgeRecord &record);
 
     QByteArrayView bytesOf(Field field) const { return m_bytes.sliced(field.start, field.length); }
+    // Where the next field is looked for: past the last field read and what
+    // ended it (a comma or a line end).
+    qsizetype position() const { return m_pos; }
 
 private:
     bool skipToNextField(); // false at the end of the bytes

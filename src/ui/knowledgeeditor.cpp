@@ -210,6 +210,8 @@ void KnowledgeEditor::reload()
         m_watcher->addPath(m_fileName);
 
     const KnowledgeListing &listing = m_model->listing();
+    if (!listing.setAside.isEmpty())
+        tell(listing.setAside + u'.');
     m_counts->setText(QString::number(listing.statements.size()) + u" afirmaciones, "_s +
                       QString::number(listing.records.size()) + u" registros"_s);
     const QString why = !listing.failure.isEmpty() ? listing.failure : listing.readOnly;

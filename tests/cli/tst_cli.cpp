@@ -91,8 +91,13 @@ void TestCli::answersCommands_data()
     QTest::addRow("//TEXTO types a slash")
         << QByteArray("//EL A ES B\n") << QString()
         << sunRecords + "\" /EL A \",\" ES B \"\r\n\" ES B \",\" /EL A \"\r\n";
+    QTest::addRow("a NUL typed is a blank")
+        << QByteArray("EL A ES\0B\n", 10) << QString()
+        << sunRecords + "\" EL A \",\" ES B \"\r\n\" ES B \",\" EL A \"\r\n";
     QTest::addRow("a save that ends without a name")
-        << QByteArray("/guardar sub/\n/estado\n") << state + u"?? | Modo: Aprendizaje\n"_s
+        << QByteArray("/guardar sub/\n/guardar /\n/estado\n")
+        << u"No se ha guardado nada: falta el nombre del archivo detrás de sub/\nNo se ha guardado nada: falta el nombre del archivo detrás de /\n"_s +
+               state + u"?? | Modo: Aprendizaje\n"_s
         << sunRecords;
     QTest::addRow("/acerca") << QByteArray("/acerca\n")
                              << u"acerca de TESKARO...\nTESKARO\nVersión compilada: "_s +
@@ -119,11 +124,15 @@ void TestCli::answersCommands_data()
            u"no-existe.alm\nFalta el nombre: /guardar NOMBRE\nUse /reglas si o "
            u"/reglas no\n"_s
         << sunRecords;
+    QTest::addRow("escape sequences reach no terminal")
+        << QByteArray("/nada\x1b[2J\n\x1b]0;X\x07\n") << u"Orden desconocida: /nada?[2J ("_s
+        << sunRecords;
     QTest::addRow("/salir ends at once")
         << QByteArray("/salir\nLA LUNA ES BLANCA\n") << QString() << sunRecords;
     QTest::addRow("a start that fails")
         << QByteArray("LA LUNA ES BLANCA\n")
-        << u" Adevertencia! - TESKARO\nTESKARO ha producido un fallo"_s << QByteArray("A,B\r\nC");
+        << u" Adevertencia! - TESKARO\nTESKARO ha producido un fallo"_s
+        << QByteArray("A,B\r\nC\r\n");
 }
 
 void TestCli::answersCommands()
@@ -133,12 +142,12 @@ void TestCli::answersCommands()
     QFETCH(QByteArray, file);
 
     TestFolder folder;
-    folder.write(u"default.alm"_s, file == "A,B\r\nC" ? file : sunRecords);
+    folder.write(u"default.alm"_s, file == "A,B\r\nC\r\n" ? file : sunRecords);
     const ProcessResult run = runCli(input);
     QVERIFY(run.finished);
-    QCOMPARE(run.status, file == "A,B\r\nC" ? 1 : 0);
+    QCOMPARE(run.status, file == "A,B\r\nC\r\n" ? 1 : 0);
     QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
-    QVERIFY(!run.out.contains("LA LUNA"));
+    QVERIFY(!run.out.contains("LA LUNA") && !run.out.contains('\x1b'));
     QVERIFY(fileHolds(u"default.alm"_s, file, true)); // the start-up sort may come before
 }
 

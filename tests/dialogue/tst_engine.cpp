@@ -127,6 +127,7 @@ void TestEngine::learns_data()
            "EL 'LIBRO'", "ESTA AQUI, EN LA MESA");
     learnt("characters the file cannot hold", u"EL \u20ac\u4e2d ES \U0001F600"_s, "EL \x80?",
            "ES ?", false, u"  EL \u20ac? "_s);
+    learnt("control characters stored as blanks", u"EL\rSOL ES\0UNA\x7f"_s, "EL SOL", "ES UNA");
     row("blanks only", u"   "_s, echo(u"   "_s) + notUnderstood);
     row("no copula", u"HOLA AMIGO"_s, echo(u"HOLA AMIGO"_s) + notUnderstood);
     row("empty line", QString(), QString());
@@ -192,6 +193,8 @@ void TestEngine::answers_data()
     row("blank after only", "\"XSOL \",\"ES\"\r\n", u"QUE SABES SOBRE SOL"_s, known(u"XSOL ES"_s));
     row("blank before only", "\"X  SOLX\",\"Y\"\r\n", u"QUE SABES DEL SOL"_s,
         known(u"X  SOLX Y"_s));
+    row("a subject that repeats itself", records({{"ABABAB ABABAC", "X"}}),
+        u"QUE SABES DE ABABAC"_s, known(u"ABABAB ABABAC X"_s));
     row("a match at the very start", records({{"JUANA ES MI HERMANA", "X"}}), u"QUIEN ES JUAN"_s,
         known(u"JUANA ES MI HERMANA X"_s));
     row("every record in file order",
@@ -414,6 +417,8 @@ void TestEngine::editsStatements_data()
         u"ya no está en el archivo"_s);
     row("an empty field refused", a, "EL A|ES UNO", {u"corregir 1  |ES"_s}, a,
         u"El tema y el resto no pueden quedar vacíos."_s);
+    row("a broken tail set aside first", a + b + "\" LA C \",\" ES", "EL A|ES UNO LA B|ES DOS",
+        {u"olvidar 1"_s}, b);
     row("not one record a line", "A,B\r\n", "A|B*", {u"olvidar 1"_s}, "A,B\r\n",
         u"el archivo no tiene un registro completo en cada línea"_s);
 }
@@ -503,6 +508,12 @@ void TestEngine::refusesToLearnWhatCannotBeKept()
                                   u"$ No he podido guardar lo aprendido en default.alm: es una "
                                   u"carpeta. No se ha aprendido nada.\r\n"_s);
     QCOMPARE(blocked.engine.session().countCaption(), u"00"_s);
+
+    EngineRig broken; // a learner killed after start-up left half a record
+    broken.folder.write(u"default.alm"_s, "\" A");
+    broken.engine.submit(u"EL SOL ES UNA ESTRELLA"_s);
+    QVERIFY(broken.added().contains(
+        u"\r\n$ "_s + setAsideNote(u"default.alm"_s, u"default.alm.incompleto"_s) + u"\r\n:) "_s));
 }
 
 void TestEngine::speaksRepliesAndPromptsOnlyWhileSpeechIsOn()
@@ -586,12 +597,13 @@ void TestEngine::startsUp_data()
     row("empty file", "", " 0");
     row("5001 records", full, " 5001");
     row("5002 records", full + "C,D\r\n", "");
-    row("last record of one field", "A,B\r\nC", "");
-    row("64 KiB without a line end", twoRecords + QByteArray(65536, 'A'), "");
-    row("a quote open at the end", twoRecords + "\" EL SOL \",\" ES UNA", " 3");
+    row("last record of one field", "A,B\r\nC\r\n", "");
+    row("64 KiB without a line end, set aside", twoRecords + QByteArray(65536, 'A'), " 2");
+    row("a quote open at the end, set aside", twoRecords + "\" EL SOL \",\" ES UNA", " 2");
     row("no sort command", "", "", "", "IND.BAT");
     row("no voice", {}, "", "", "voice");
     row("FIFO", {}, "", "fifo");
+    row("sparse, 64 GiB", {}, "", "sparse");
     row("folder", {}, "00", "folder");
     row("dangling link", {}, "00", "dangling link");
 }
@@ -627,7 +639,11 @@ void TestEngine::startsUp()
     const bool found = QFileInfo(u"default.alm"_s).isFile();
     QCOMPARE(session.transcript(),
              u"$ Recuperando ideas y recuerdos...\r\n"_s + cwd() + u"\r\n"_s +
-                 (found ? u"$ en archivo default.alm ..."_s
+                 (found ? u"$ en archivo default.alm ..."_s +
+                              (QFile::exists(u"default.alm.incompleto"_s)
+                                   ? u"\r\n$ "_s +
+                                         setAsideNote(u"default.alm"_s, u"default.alm.incompleto"_s)
+                                   : QString())
                         : u"\r\n$ Realmente no poseo ningún dato en mi memoria, pero ..."_s) +
                  ready + teach);
     QCOMPARE(fakes.log.first(), u"voice:male"_s);

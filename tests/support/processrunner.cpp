@@ -96,7 +96,9 @@ void makeHostileFile(const QString &kind, const QString &name)
     else if (kind == u"folder"_s)
         QVERIFY(QDir().mkdir(name));
     else if (kind == u"dangling link"_s)
-        QVERIFY(QFile::link(u"perdido/"_s + name, name));
+        QVERIFY(QFile::link(u"perdido"_s, name)); // in a folder where it could be made
+    else if (kind == u"sparse"_s)
+        QVERIFY(QFile(name).open(QIODevice::WriteOnly) && QFile::resize(name, 64LL << 30));
 }
 
 QByteArray fingerprint(const QString &name)
@@ -108,7 +110,7 @@ QByteArray fingerprint(const QString &name)
     QFile file(name);
     const bool readable = S_ISREG(info.st_mode) && file.open(QIODevice::ReadOnly);
     return QByteArray::number(info.st_mode, 8) + ' ' + QByteArray::number(info.st_ino) + ' ' +
-           QByteArray::number(qint64(info.st_size)) + ' ' + (readable ? file.readAll() : "");
+           QByteArray::number(qint64(info.st_size)) + ' ' + (readable ? file.read(1 << 20) : "");
 }
 
 } // namespace teskaro::testing

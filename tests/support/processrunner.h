@@ -39,10 +39,10 @@ bool fileHolds(const QString &fileName, const QByteArray &bytes, bool inAnyOrder
 QList<KnowledgeRecord> recordsIn(const QString &fileName, bool *whole = nullptr);
 
 // Makes something hostile under the name, where a knowledge file should be:
-// a "fifo", a "folder" or a "dangling link".
+// a "fifo", a "folder", a "dangling link" or a "sparse" file of 64 GiB.
 void makeHostileFile(const QString &kind, const QString &name);
 
-// Its type, mode, inode, size and bytes: any write changes it.
+// Its type, mode, inode, size and first MiB: any write changes it.
 QByteArray fingerprint(const QString &name);
 
 } // namespace teskaro::testing

@@ -2,6 +2,7 @@
 // alphabetical order, in place, without ever losing a record.
 
 #include "knowledge/knowledgelines.h"
+#include "knowledge/knowledgewriter.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -30,6 +31,8 @@ int main(int argc, char *argv[])
     const QString fileName = arguments.value(0, QStringLiteral("default.alm"));
 
     const LinesRewrite sorted = rewriteKnowledgeLines(fileName, sortSpanish);
+    if (!sorted.setAside.isEmpty())
+        err << "teskaro-ordenar: " << setAsideNote(fileName, sorted.setAside) << '\n';
     if (!sorted.ok) {
         err << "teskaro-ordenar: " << fileName << ": " << sorted.problem << '\n';
         return 1;

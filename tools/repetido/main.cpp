@@ -2,6 +2,7 @@
 // keeping the first of each and the order of the rest.
 
 #include "knowledge/knowledgelines.h"
+#include "knowledge/knowledgewriter.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -35,6 +36,8 @@ int main(int argc, char *argv[])
 
     const LinesRewrite thinned =
         rewriteKnowledgeLines(fileName, [](QList<KnowledgeLine> &lines) { removeRepeated(lines); });
+    if (!thinned.setAside.isEmpty())
+        err << "repetido: " << setAsideNote(fileName, thinned.setAside) << '\n';
     if (!thinned.ok) {
         err << "repetido: " << fileName << ": " << thinned.problem << '\n';
         return 1;

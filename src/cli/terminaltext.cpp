@@ -1,0 +1,17 @@
+#include "terminaltext.h"
+
+#include <QString>
+
+namespace teskaro {
+
+QByteArray terminalText(QStringView text)
+{
+    QString shown = text.toString();
+    for (QChar &c : shown) {
+        if (c.category() == QChar::Other_Control && c != u'\n')
+            c = u'?';
+    }
+    return shown.toUtf8();
+}
+
+} // namespace teskaro

@@ -117,6 +117,7 @@ void TestEngine::learns_data()
     learnt("pasted lower case and accents", u"el árbol es verde"_s, "EL \xc1RBOL", "ES VERDE",
            false, u"  EL ÁRBOL "_s);
     learnt("copula at the end", u"EL CIELO ES"_s, "EL CIELO", "ES");
+    learnt("a capital outside the code page stays small", u"el µ es x"_s, "EL \xb5", "ES X");
     learnt("copula at the start", u"ES MI AMIGO"_s, "", "ES MI AMIGO", false, u"  "_s);
     learnt("inversion in both phrases", u"MI PERRO ES TU AMIGO"_s, "TU PERRO", "ES MI AMIGO", true);
     learnt("inversion of the first form only", u"PEPE ES MI AMIGO Y TU HERMANO"_s, "PEPE",

@@ -67,12 +67,16 @@ void readAndDecodeOwn(benchmark::State &state)
     }
 }
 
-void consultationPress(benchmark::State &state)
+// One question, reload, match and reply, on a recording fake window; with
+// the logic rules on, every answered record is also looked up among the
+// links, which are indexed once per question.
+void pressQuestion(benchmark::State &state, bool rules)
 {
     Folder folder(int(state.range(0)));
     Fakes fakes;
     DialogueEngine engine(fakes.platform, fakes.speech, fakes.random);
     engine.start();
+    engine.setLogicRulesApplied(rules);
     engine.switchMode(Mode::Consultation);
     for (auto _ : state) {
         engine.submit(u"QUE SABES DEL ELEMENTO NUMERO 42"_s);
@@ -82,22 +86,14 @@ void consultationPress(benchmark::State &state)
     }
 }
 
-// The same question with the logic rules on: every answered record is
-// looked up among the links, which are indexed once per question.
+void consultationPress(benchmark::State &state)
+{
+    pressQuestion(state, false);
+}
+
 void consultationPressWithRules(benchmark::State &state)
 {
-    Folder folder(int(state.range(0)));
-    Fakes fakes;
-    DialogueEngine engine(fakes.platform, fakes.speech, fakes.random);
-    engine.start();
-    engine.setLogicRulesApplied(true);
-    engine.switchMode(Mode::Consultation);
-    for (auto _ : state) {
-        engine.submit(u"QUE SABES DEL ELEMENTO NUMERO 42"_s);
-        state.PauseTiming();
-        fakes.log.clear();
-        state.ResumeTiming();
-    }
+    pressQuestion(state, true);
 }
 
 // One question on a file of one record whose topic is a megabyte: of varied

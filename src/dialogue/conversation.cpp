@@ -133,7 +133,8 @@ void Conversation::learnStatement(const LearningReading &reading)
         if (logic)
             deduceFromLearned(records.first());
         break;
-    case AppendOutcome::Status::Known:
+    case AppendOutcome::Status::Known: // answered above
+        break;
     case AppendOutcome::Status::Full:
         reply(fullReply);
         break;

@@ -317,6 +317,7 @@ void TestTools::onFiles_data()
         {}, {});
     row("no line end at the end", "", two.chopped(2), {}, {});
     row("half a record at the end", "", two + "\" X \"\r\n", unfinished, notARecord);
+    row("a quote left open on the last line", "", two + "\" X \",\" Y\r\n", unfinished, notARecord);
     row("room for one statement more", "", numberedRecords(4999), {}, {});
     row("full", "", numberedRecords(5000), u"llena"_s, {});
     row("FIFO", "fifo", {}, u"no es un archivo normal"_s, u"no es un archivo normal"_s);

@@ -183,6 +183,8 @@ void TestTools::rewritesLines_data()
     row("one field on a line", true, "\r\n\n'Z'\r\n'A','B'", "3");
     row("a quote left open", false, "'A','B'\n'C','D", "2");
     row("three fields", true, "'A','B','C'", "1");
+    row("a comma and blanks after a record", true, "'B','1', \t\n'A','0',\n'C','2',",
+        "'A','0',\n'B','1', \t\n'C','2',\n");
     row("a CR inside quotes stays in its record", true, "'B','1\r2'\n'A','0'",
         "'A','0'\n'B','1\r2'\n");
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Teskaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cost of one question and one statement, against the cost of reading
 // the knowledge file at all.
 

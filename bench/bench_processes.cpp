@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Teskaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole processes: how long teskaro-cli takes to start on a full knowledge
 // file, against a Qt program that does nothing, and the memory it and the
 // window hold.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Teskaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window: a question must cost what it adds to the transcript, not
 // what the transcript already holds; and how fast the window first paints.
 

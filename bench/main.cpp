@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Teskaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One program runs every benchmark and prints one table. The window runs on
 // the offscreen platform unless another one is asked for.
 

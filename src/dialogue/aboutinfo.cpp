@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Teskaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "aboutinfo.h"
 
 #include "teskaro/version.h"
@@ -29,7 +32,9 @@ AboutInfo aboutInfo()
         u"lenguaje humano. Forma parte de un proyecto de investigación en inteligencia "
         u"artificial aplicada sobre sistemas expertos alimentados en lenguaje natural."_s;
     info.disclaimer = u"© Los autores de Teskaro. Programa distribuido con fines educativos y "
-                      u"de investigación."_s;
+                      u"de investigación. Es software libre: puede redistribuirlo y modificarlo "
+                      u"según la Licencia Pública General de GNU, versión 3 o posterior "
+                      u"(GPL-3.0-or-later). Se distribuye SIN NINGUNA GARANTÍA."_s;
     return info;
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Teskaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer entry point (fuzz_records: clang, -DTESKARO_FUZZ=ON). Any bytes:
 // fields in order inside them, a character a byte; the code page gives each
 // byte back; sorting and removing repeated records keep what the program

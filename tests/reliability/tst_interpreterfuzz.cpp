@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Teskaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random lines through both interpreters of a real engine, from fixed seeds,
 // with mode switches, option changes and exits between them. After every
 // step the file reads whole, keeps every record it had, and has gained just

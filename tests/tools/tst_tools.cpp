@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Teskaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Knowledge files read, written, rewritten and copied; outside programs found
 // and started; the tools and learning (an append, in a child process) on any
 // file, in any place, side by side. In the tables ' stands for ".

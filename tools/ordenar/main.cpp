@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Teskaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // teskaro-ordenar: sorts the records of a knowledge file in Spanish
 // alphabetical order, in place, without ever losing a record.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Teskaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // repetido: removes repeated records from a knowledge file, in place,
 // keeping the first of each and the order of the rest.
 

@@ -7,8 +7,8 @@
 
 #include "dialogue/aboutinfo.h"
 #include "dialogue/dialogueengine.h"
-#include "dialogue/textrules.h"
 #include "knowledge/filenames.h"
+#include "knowledge/recordformat.h"
 #include "statusline.h"
 #include "terminaltext.h"
 
@@ -50,7 +50,7 @@ constexpr MenuItem menuItems[] = {
      }},
     {u"invertir",
      [](DialogueEngine &engine) {
-         engine.toggleInversion();
+         engine.togglePronounInversion();
      }},
     {u"salir",
      [](DialogueEngine &engine) {
@@ -90,7 +90,7 @@ const char16_t helpText[] =
 CommandInterpreter::CommandInterpreter(DialogueEngine &engine, QIODevice &messages)
     : m_engine(engine)
     , m_messages(messages)
-    , m_editing(engine.session(), [this](const QString &text) { print(text); })
+    , m_editing(engine, [this](const QString &text) { print(text); })
 {}
 
 void CommandInterpreter::run(const QString &line)
@@ -177,7 +177,7 @@ void CommandInterpreter::saveAs(const QString &name)
         folder = file.absolutePath();
         typedName = file.fileName();
     }
-    if (trimmedBlanks(typedName).isEmpty()) {
+    if (trimBlanks(typedName).isEmpty()) {
         print(u"No se ha guardado nada: falta el nombre del archivo detrás de "_s + name);
         m_engine.cancelSaveAs();
     } else {

@@ -20,8 +20,14 @@ ConsoleSession::ConsoleSession(DialogueEngine &engine, QIODevice &transcript, QI
     , m_transcript(transcript)
     , m_commands(engine, messages)
 {
-    QObject::connect(&engine.session(), &Session::textAdded, &engine.session(),
-                     [this](const QString &text) { m_transcript.write(terminalText(text)); });
+    m_transcriptFeed =
+        QObject::connect(&engine.session(), &Session::textAdded, &engine.session(),
+                         [this](const QString &text) { m_transcript.write(terminalText(text)); });
+}
+
+ConsoleSession::~ConsoleSession()
+{
+    QObject::disconnect(m_transcriptFeed);
 }
 
 void ConsoleSession::run(LineInput &input)

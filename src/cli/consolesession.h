@@ -5,6 +5,8 @@
 
 #include "commandinterpreter.h"
 
+#include <QObject>
+
 class QIODevice;
 
 namespace teskaro {
@@ -19,6 +21,8 @@ class ConsoleSession
 {
 public:
     ConsoleSession(DialogueEngine &engine, QIODevice &transcript, QIODevice &messages);
+    ~ConsoleSession();
+    Q_DISABLE_COPY_MOVE(ConsoleSession)
 
     // Handles lines until input ends.
     void run(LineInput &input);
@@ -36,6 +40,7 @@ private:
     DialogueEngine &m_engine;
     QIODevice &m_transcript;
     CommandInterpreter m_commands;
+    QMetaObject::Connection m_transcriptFeed;
 };
 
 } // namespace teskaro

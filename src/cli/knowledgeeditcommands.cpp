@@ -3,42 +3,59 @@
 
 #include "knowledgeeditcommands.h"
 
-#include "dialogue/session.h"
-#include "dialogue/textrules.h"
+#include "dialogue/dialogueengine.h"
+#include "knowledge/recordformat.h"
 
 namespace teskaro {
 
 using namespace Qt::StringLiterals;
 
-KnowledgeEditCommands::KnowledgeEditCommands(const Session &session,
+namespace {
+
+QString shown(const KnowledgeRecord &record)
+{
+    return trimBlanks(record.topic).toString() + u" | "_s + trimBlanks(record.statement).toString();
+}
+
+} // namespace
+
+KnowledgeEditCommands::KnowledgeEditCommands(DialogueEngine &engine,
                                              std::function<void(const QString &)> print)
-    : m_session(session)
+    : m_engine(engine)
     , m_print(std::move(print))
-{}
+{
+    m_editReports =
+        QObject::connect(&engine.session(), &Session::statementsEdited, &engine.session(),
+                         [this](const KnowledgeEdit &edit) { edited(edit); });
+}
+
+KnowledgeEditCommands::~KnowledgeEditCommands()
+{
+    QObject::disconnect(m_editReports);
+}
 
 void KnowledgeEditCommands::list(const QString &text)
 {
-    m_listedFile = m_session.knowledgeFile();
-    m_listing = listStatements(m_listedFile);
+    m_engine.listStatements();
+    const KnowledgeListing &listing = m_engine.session().statementListing();
     m_listed.clear();
-    if (!m_listing.setAside.isEmpty())
-        m_print(m_listing.setAside);
-    if (!m_listing.failure.isEmpty()) {
-        m_print(u"No se puede leer "_s + m_listedFile + u": "_s + m_listing.failure);
+    if (!listing.setAside.isEmpty())
+        m_print(listing.setAside);
+    if (!listing.failure.isEmpty()) {
+        m_print(u"No se puede leer "_s + listing.fileName + u": "_s + listing.failure);
         return;
     }
-    for (const KnowledgeStatement &statement : std::as_const(m_listing.statements)) {
+    for (const KnowledgeStatement &statement : listing.statements) {
         if (!statementMatches(statement, text))
             continue;
         m_listed += statement;
-        m_print(QString::number(m_listed.size()) + u". "_s + trimmedBlanks(statement.shown.topic) +
-                u" | "_s + trimmedBlanks(statement.shown.statement) +
+        m_print(QString::number(m_listed.size()) + u". "_s + shown(statement.shown) +
                 (statement.mirrorRow < 0 ? u"   (sin registro espejo)"_s : QString()));
     }
-    m_print(QString::number(m_listing.statements.size()) + u" afirmaciones, "_s +
-            QString::number(m_listing.records.size()) + u" registros"_s);
-    if (!m_listing.readOnly.isEmpty())
-        m_print(u"Solo lectura: "_s + m_listing.readOnly);
+    m_print(QString::number(listing.statements.size()) + u" afirmaciones, "_s +
+            QString::number(listing.records.size()) + u" registros"_s);
+    if (!listing.readOnly.isEmpty())
+        m_print(u"Solo lectura: "_s + listing.readOnly);
 }
 
 std::optional<QList<KnowledgeStatement>> KnowledgeEditCommands::numbered(const QStringList &numbers)
@@ -58,24 +75,13 @@ std::optional<QList<KnowledgeStatement>> KnowledgeEditCommands::numbered(const Q
         m_print(u"Falta el número de la afirmación: use /listar y los números que muestra"_s);
         return std::nullopt;
     }
-    if (!m_listing.readOnly.isEmpty()) {
-        m_print(u"No se puede modificar "_s + m_listedFile + u": "_s + m_listing.readOnly);
-        return std::nullopt;
-    }
     return statements;
 }
 
 void KnowledgeEditCommands::forget(const QString &numbers)
 {
-    const auto statements = numbered(numbers.split(u' ', Qt::SkipEmptyParts));
-    if (!statements)
-        return;
-    KnowledgeChange change = forgetting(m_listing, *statements);
-    if (apply(m_listedFile, change)) {
-        m_done += {m_listedFile, change};
-        m_undone.clear();
-        m_print(u"Olvidadas: "_s + QString::number(statements->size()));
-    }
+    if (const auto statements = numbered(numbers.split(u' ', Qt::SkipEmptyParts)))
+        tell(m_engine.forgetStatements(*statements));
 }
 
 void KnowledgeEditCommands::correct(const QString &argument)
@@ -86,60 +92,43 @@ void KnowledgeEditCommands::correct(const QString &argument)
         m_print(u"Use /corregir N TEMA | RESTO"_s);
         return;
     }
-    const auto statement = numbered(words.first(1));
-    if (!statement)
-        return;
-    const QString topic = words.sliced(1).join(u' ');
-    KnowledgeChange change;
-    const QString refusal =
-        correcting(m_listing, statement->first(), topic, argument.mid(bar + 1), change);
-    if (!refusal.isEmpty())
-        m_print(refusal);
-    else if (apply(m_listedFile, change)) {
-        m_done += {m_listedFile, change};
-        m_undone.clear();
-        m_print(u"Corregida: "_s + trimmedBlanks(change.added.first().topic) + u" | "_s +
-                trimmedBlanks(change.added.first().statement));
-    }
+    if (const auto statement = numbered(words.first(1)))
+        tell(m_engine.correctStatement(statement->first(), words.sliced(1).join(u' '),
+                                       argument.mid(bar + 1)));
 }
 
 void KnowledgeEditCommands::undo()
 {
-    if (m_done.isEmpty()) {
-        m_print(u"No hay nada que deshacer"_s);
-        return;
-    }
-    KnowledgeChange change = undoing(m_done.last().change);
-    if (apply(m_done.last().file, change)) {
-        m_undone += m_done.takeLast();
-        m_print(u"Deshecho"_s);
-    }
+    tell(m_engine.undoEdit());
 }
 
 void KnowledgeEditCommands::redo()
 {
-    if (m_undone.isEmpty()) {
-        m_print(u"No hay nada que rehacer"_s);
-        return;
-    }
-    Change change = m_undone.last();
-    if (apply(change.file, change.change)) {
-        m_undone.removeLast();
-        m_done += change;
-        m_print(u"Rehecho"_s);
-    }
+    tell(m_engine.redoEdit());
 }
 
-// A change goes to the file that was listed, which the session may have
-// left since.
-bool KnowledgeEditCommands::apply(const QString &file, KnowledgeChange &change)
+void KnowledgeEditCommands::tell(const QString &refusal)
 {
-    const QString failure = applyChange(file, change);
-    if (!failure.isEmpty()) {
-        m_print(u"No se ha cambiado nada en "_s + file + u": "_s + failure);
-        return false;
+    if (!refusal.isEmpty())
+        m_print(refusal);
+}
+
+void KnowledgeEditCommands::edited(const KnowledgeEdit &edit)
+{
+    switch (edit.kind) {
+    case KnowledgeEdit::Kind::Forget:
+        m_print(u"Olvidadas: "_s + QString::number(edit.statements));
+        break;
+    case KnowledgeEdit::Kind::Correct:
+        m_print(u"Corregida: "_s + shown(edit.corrected));
+        break;
+    case KnowledgeEdit::Kind::Undo:
+        m_print(u"Deshecho"_s);
+        break;
+    case KnowledgeEdit::Kind::Redo:
+        m_print(u"Rehecho"_s);
+        break;
     }
-    return true;
 }
 
 } // namespace teskaro

@@ -3,24 +3,28 @@
 
 #pragma once
 
-#include "dialogue/knowledgeediting.h"
+#include "dialogue/knowledgelisting.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace teskaro {
 
-class Session;
+class DialogueEngine;
 
 // The knowledge editor as commands: /listar, /olvidar, /corregir, /deshacer
 // and /rehacer. Statements are named by their numbers in the last listing;
-// changes are kept for undo and redo while the program runs.
+// the engine keeps the changes for undo and redo while the program runs.
 class KnowledgeEditCommands
 {
 public:
-    KnowledgeEditCommands(const Session &session, std::function<void(const QString &)> print);
+    KnowledgeEditCommands(DialogueEngine &engine, std::function<void(const QString &)> print);
+    ~KnowledgeEditCommands();
+    Q_DISABLE_COPY_MOVE(KnowledgeEditCommands)
 
     void list(const QString &text);
     void forget(const QString &numbers);
@@ -31,21 +35,13 @@ public:
 private:
     // The statements the numbers name, or nothing after saying why.
     std::optional<QList<KnowledgeStatement>> numbered(const QStringList &numbers);
-    bool apply(const QString &file, KnowledgeChange &change);
+    void tell(const QString &refusal);
+    void edited(const KnowledgeEdit &edit);
 
-    struct Change
-    {
-        QString file;
-        KnowledgeChange change;
-    };
-
-    const Session &m_session;
+    DialogueEngine &m_engine;
     std::function<void(const QString &)> m_print;
-    QString m_listedFile;
-    KnowledgeListing m_listing;
     QList<KnowledgeStatement> m_listed;
-    QList<Change> m_done;
-    QList<Change> m_undone;
+    QMetaObject::Connection m_editReports;
 };
 
 } // namespace teskaro

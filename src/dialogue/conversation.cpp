@@ -61,7 +61,7 @@ void Conversation::endProgram(int status)
 
 void Conversation::learn(const QString &line)
 {
-    const LearningReading reading = readLearningInput(line, m_session.invertsPronouns());
+    const LearningReading reading = readLearningInput(line, m_session.pronounInversionApplied());
     using Kind = LearningReading::Kind;
     switch (reading.kind) {
     case Kind::ConsultCommand:
@@ -109,7 +109,7 @@ void Conversation::learnStatement(const LearningReading &reading)
         {paddedField(subject), paddedField(verbPhrase)},
         {paddedField(verbPhrase), paddedField(subject)},
     };
-    const bool logic = m_session.learnsWithLogic();
+    const bool logic = m_session.realTimeLogicApplied();
     KnowledgeTable &table = m_session.table();
     const AppendOutcome outcome = table.isFull() ? AppendOutcome{AppendOutcome::Status::Full, {}}
                                                  : appendRecords(m_session.knowledgeFile(), records,
@@ -118,8 +118,8 @@ void Conversation::learnStatement(const LearningReading &reading)
         m_session.append(u"$ "_s + setAsideNote(m_session.knowledgeFile(), outcome.setAside) +
                          lineEnd);
     if (outcome.status == AppendOutcome::Status::Known) {
-        reply(u":) YA LO SABIA: "_s + trimmedBlanks(subject) + u' ' + trimmedBlanks(verbPhrase) +
-              u' ');
+        reply(u":) YA LO SABIA: "_s + trimBlanks(subject).toString() + u' ' +
+              trimBlanks(verbPhrase).toString() + u' ');
         m_session.append(lineEnd);
         return;
     }
@@ -163,7 +163,7 @@ void Conversation::deduceFromLearned(const KnowledgeRecord &direct)
 
 void Conversation::answer(const QString &line)
 {
-    const QueryReading reading = readQuery(line, m_session.invertsPronouns());
+    const QueryReading reading = readQuery(line, m_session.pronounInversionApplied());
     using Kind = QueryReading::Kind;
     if (reading.kind == Kind::LearningCommand) {
         switchMode(Mode::Learning);
@@ -203,14 +203,15 @@ void Conversation::answerQuestion(const QueryReading &reading)
         const KnowledgeRecord &record = table.record(index);
         if (!topicHoldsSubject(record.topic, subject))
             continue;
-        answerLine(pickPhrase(m_services.random, phrases.recall) + trimmedBlanks(record.topic) +
-                   u' ' + trimmedBlanks(record.statement) + u' ');
+        answerLine(pickPhrase(m_services.random, phrases.recall) +
+                   trimBlanks(record.topic).toString() + u' ' +
+                   trimBlanks(record.statement).toString() + u' ');
         answered += index;
     }
     if (answered.isEmpty())
         answerLine(pickPhrase(m_services.random, phrases.ignorance) + subjectAsAsked(reading) +
                    u' ');
-    else if (m_session.appliesLogicRules()) {
+    else if (m_session.logicRulesApplied()) {
         for (const QString &chain : Deduction(table).chainsFrom(answered))
             answerLine(u":) DEDUZCO QUE "_s + chain + u' ');
     }
@@ -237,7 +238,7 @@ void Conversation::answerLine(const QString &text)
 
 void Conversation::speakIfOn(const QString &text)
 {
-    if (m_session.speaks())
+    if (m_session.speechEnabled())
         m_services.speech.speak(text);
 }
 

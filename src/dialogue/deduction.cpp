@@ -5,6 +5,7 @@
 
 #include "knowledge/knowledgetable.h"
 #include "knowledge/recordformat.h"
+#include "textrules.h"
 
 #include <QHash>
 
@@ -112,13 +113,13 @@ Deduction::Deduction(const KnowledgeTable &table)
     for (int row = 0; row < table.recordCount(); ++row) {
         const KnowledgeRecord &record = table.record(row);
         const QStringView statement = trimBlanks(record.statement);
-        const qsizetype blank = statement.indexOf(u' ');
-        const QStringView copula = statement.first(std::max<qsizetype>(blank, 0));
-        const bool isAt = copula == u"ESTA" || copula == u"ESTAN";
-        if (!isAt && copula != u"ES" && copula != u"SON")
+        const QStringView copula = leadingCopula(statement);
+        // A copula with nothing after it says nothing to chain.
+        if (copula.isEmpty() || copula.size() == statement.size())
             continue;
+        const bool isAt = copula.startsWith(u"ESTA");
         Link link{row, isAt, trimBlanks(record.topic), statement, {}, {}};
-        const QStringView object = trimBlanks(statement.sliced(blank));
+        const QStringView object = trimBlanks(statement.sliced(copula.size()));
         if (!isAt)
             link.target = object;
         else if (object.startsWith(u"EN "))

@@ -12,6 +12,7 @@ DialogueEngine::DialogueEngine(const Platform &platform, SpeechControl &speech,
     : m_services{platform, speech, random}
     , m_conversation(m_session, m_services)
     , m_fileCommands(m_session, m_services)
+    , m_statementEditor(m_session)
 {}
 
 void DialogueEngine::start()
@@ -35,7 +36,7 @@ void DialogueEngine::setSpeechEnabled(bool on)
 {
     if (ended())
         return;
-    m_session.setSpeaks(on);
+    m_session.setSpeechEnabled(on);
     // Once a run: otherwise a ticked box on a machine without sound gives
     // no sign that nothing will be heard.
     if (on && !m_toldSilence && !m_services.speech.canBeHeard()) {
@@ -49,7 +50,7 @@ void DialogueEngine::setVoice(Voice voice)
 {
     if (ended())
         return;
-    if (voice == Voice::Male || m_session.speaks())
+    if (voice == Voice::Male || m_session.speechEnabled())
         m_services.speech.selectVoice(voice);
     m_session.setChosenVoice(voice);
 }
@@ -57,16 +58,16 @@ void DialogueEngine::setVoice(Voice voice)
 void DialogueEngine::setLogicRulesApplied(bool on)
 {
     if (!ended())
-        m_session.setAppliesLogicRules(on);
+        m_session.setLogicRulesApplied(on);
 }
 
 void DialogueEngine::setRealTimeLogicApplied(bool on)
 {
     if (!ended())
-        m_session.setLearnsWithLogic(on);
+        m_session.setRealTimeLogicApplied(on);
 }
 
-void DialogueEngine::toggleInversion()
+void DialogueEngine::togglePronounInversion()
 {
     if (ended())
         return;
@@ -77,7 +78,7 @@ void DialogueEngine::toggleInversion()
                    u"   Utilice siempre la misma forma para no alterar la estructura de la "
                    u"información"_s;
     m_services.platform.messages.show(warning);
-    m_session.setInvertsPronouns(!m_session.invertsPronouns());
+    m_session.setPronounInversionApplied(!m_session.pronounInversionApplied());
 }
 
 void DialogueEngine::beginOpenKnowledgeFile()
@@ -114,6 +115,39 @@ void DialogueEngine::removeRepeatedRecords()
 {
     if (!ended())
         m_fileCommands.removeRepeatedRecords();
+}
+
+void DialogueEngine::listStatements()
+{
+    if (!ended())
+        m_statementEditor.list(m_session.knowledgeFile());
+}
+
+void DialogueEngine::relistStatements()
+{
+    if (!ended())
+        m_statementEditor.relist();
+}
+
+QString DialogueEngine::forgetStatements(const QList<KnowledgeStatement> &statements)
+{
+    return ended() ? QString() : m_statementEditor.forget(statements);
+}
+
+QString DialogueEngine::correctStatement(const KnowledgeStatement &statement, const QString &topic,
+                                         const QString &rest)
+{
+    return ended() ? QString() : m_statementEditor.correct(statement, topic, rest);
+}
+
+QString DialogueEngine::undoEdit()
+{
+    return ended() ? QString() : m_statementEditor.undo();
+}
+
+QString DialogueEngine::redoEdit()
+{
+    return ended() ? QString() : m_statementEditor.redo();
 }
 
 void DialogueEngine::quit()

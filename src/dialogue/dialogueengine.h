@@ -7,6 +7,7 @@
 #include "knowledgefilecommands.h"
 #include "session.h"
 #include "startup.h"
+#include "statementeditor.h"
 
 #include <QString>
 
@@ -41,7 +42,7 @@ public:
     void setVoice(Voice voice);
     // Asks the user to mind what it means, then turns the swapping of
     // MI-TU and ME-TE on or off.
-    void toggleInversion();
+    void togglePronounInversion();
     // Deductions after the answers to questions ("Aplicar reglas lógicas"),
     // and while learning ("Aplicar lógica de aprendizaje en tiempo real").
     // Both off at start; never written to the file.
@@ -59,6 +60,19 @@ public:
     void sortKnowledgeFile();
     void removeRepeatedRecords();
 
+    // The knowledge editor: lists the statements of the knowledge file in
+    // use, or the listed file again after it changed on disk. Forgetting and
+    // correcting then change the listed file, and undo and redo walk one
+    // history of those changes. Each change returns why it changed nothing,
+    // or an empty text; the session reports the rest.
+    void listStatements();
+    void relistStatements();
+    QString forgetStatements(const QList<KnowledgeStatement> &statements);
+    QString correctStatement(const KnowledgeStatement &statement, const QString &topic,
+                             const QString &rest);
+    QString undoEdit();
+    QString redoEdit();
+
     void quit();
 
 private:
@@ -68,6 +82,7 @@ private:
     Services m_services;
     Conversation m_conversation;
     KnowledgeFileCommands m_fileCommands;
+    StatementEditor m_statementEditor;
     bool m_toldSilence = false;
 };
 

@@ -4,6 +4,7 @@
 #include "knowledgeediting.h"
 
 #include "knowledge/knowledgefile.h"
+#include "knowledge/knowledgelines.h"
 #include "knowledge/knowledgewriter.h"
 #include "knowledge/recordformat.h"
 #include "knowledge/windows1252.h"
@@ -21,60 +22,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString goneReason = u"ya no está en el archivo"_s;
-
-// The records of a file in the form learning writes, one whole record a
-// line; nothing when the bytes are in any other form.
-std::optional<QList<KnowledgeRecord>> wholeLineRecords(const QByteArray &bytes)
+KnowledgeLine lineOf(const KnowledgeRecord &record)
 {
-    QList<KnowledgeRecord> records;
-    QByteArray again;
-    RecordReader reader(bytes);
-    KnowledgeRecord record;
-    RecordReader::Result result;
-    while ((result = reader.next(record)) == RecordReader::Result::Record) {
-        again += formatRecordLine(record);
-        records += record;
-    }
-    if (result != RecordReader::Result::End || again != bytes)
-        return std::nullopt;
-    return records;
-}
-
-QByteArray bytesOf(const QList<KnowledgeRecord> &records)
-{
-    QByteArray bytes;
-    for (const KnowledgeRecord &record : records)
-        bytes += formatRecordLine(record);
-    return bytes;
-}
-
-bool readsAsStatement(const KnowledgeRecord &record)
-{
-    const QStringView rest = trimBlanks(record.statement);
-    for (QStringView copula : {u"ES", u"SON", u"ESTA", u"ESTAN"}) {
-        if (rest.startsWith(copula) &&
-            (rest.size() == copula.size() || rest[copula.size()] == u' '))
-            return true;
-    }
-    return false;
-}
-
-QString folded(QStringView text)
-{
-    QString result;
-    for (QChar c : text.toString().normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            result += c;
-    }
-    return result.toCaseFolded();
+    return {formatRecordLine(record).chopped(2), record};
 }
 
 // What learning stores for a typed phrase: capitals, trimmed, a double quote
 // as a single one, what the code page lacks as "?", one blank either side.
 QString storedField(const QString &typed)
 {
-    QString text = fitToWindows1252(trimmedBlanks(upperCase(typed)));
+    QString text = fitToWindows1252(trimBlanks(upperCase(typed)));
     text.replace(u'"', u'\'');
     return paddedField(text);
 }
@@ -84,6 +41,7 @@ QString storedField(const QString &typed)
 KnowledgeListing listStatements(const QString &fileName)
 {
     KnowledgeListing listing;
+    listing.fileName = fileName;
     if (const QString sideFile = setAsideBrokenTail(fileName); !sideFile.isEmpty())
         listing.setAside = setAsideNote(fileName, sideFile);
     const FileReadOutcome file = readKnowledgeFile(fileName);
@@ -91,14 +49,15 @@ KnowledgeListing listStatements(const QString &fileName)
         listing.failure = file.reason;
         return listing;
     }
-    if (const auto records = wholeLineRecords(file.bytes)) {
-        listing.records = *records;
+    if (const KnowledgeLines lines = parseKnowledgeLines(file.bytes); lines.ok) {
+        for (const KnowledgeLine &line : lines.lines)
+            listing.records += line.record;
     } else {
         RecordReader reader(file.bytes);
         KnowledgeRecord record;
         while (reader.next(record) == RecordReader::Result::Record)
             listing.records += record;
-        listing.readOnly = u"el archivo no tiene un registro completo en cada línea"_s;
+        listing.readOnly = lines.problem;
     }
     if (listing.readOnly.isEmpty() && file.status == FileReadOutcome::Status::Read &&
         !QFileInfo(fileName).isWritable())
@@ -122,8 +81,8 @@ KnowledgeListing listStatements(const QString &fileName)
         if (mirrorOf[row] == -2)
             continue;
         KnowledgeStatement statement{row, mirrorOf[row], listing.records[row]};
-        if (statement.mirrorRow >= 0 && !readsAsStatement(statement.shown) &&
-            readsAsStatement(listing.records[statement.mirrorRow])) {
+        if (statement.mirrorRow >= 0 && !startsWithCopula(trimBlanks(statement.shown.statement)) &&
+            startsWithCopula(trimBlanks(listing.records[statement.mirrorRow].statement))) {
             std::swap(statement.shownRow, statement.mirrorRow);
             statement.shown = listing.records[statement.shownRow];
         }
@@ -132,92 +91,89 @@ KnowledgeListing listStatements(const QString &fileName)
     return listing;
 }
 
-bool statementMatches(const KnowledgeStatement &statement, const QString &text)
-{
-    const QString wanted = folded(trimmedBlanks(text));
-    return folded(statement.shown.topic).contains(wanted) ||
-           folded(statement.shown.statement).contains(wanted);
-}
-
-KnowledgeChange forgetting(const KnowledgeListing &listing,
-                           const QList<KnowledgeStatement> &statements)
+KnowledgeChange removalOf(const QList<KnowledgeStatement> &statements)
 {
     KnowledgeChange change;
     for (const KnowledgeStatement &statement : statements) {
-        for (int row : {statement.shownRow, statement.mirrorRow}) {
-            if (row >= 0) {
-                change.removed += listing.records[row];
-                change.removedRows += row;
-            }
+        change.removed += statement.shown;
+        change.removedRows += statement.shownRow;
+        if (statement.mirrorRow >= 0) {
+            change.removed += KnowledgeRecord{statement.shown.statement, statement.shown.topic};
+            change.removedRows += statement.mirrorRow;
         }
     }
     return change;
 }
 
-QString correcting(const KnowledgeListing &listing, const KnowledgeStatement &statement,
-                   const QString &topic, const QString &rest, KnowledgeChange &change)
+std::optional<KnowledgeChange> correctionOf(const KnowledgeStatement &statement,
+                                            const QString &topic, const QString &rest,
+                                            QString &refusal)
 {
     for (const QString &field : {topic, rest}) {
-        if (trimmedBlanks(field).isEmpty())
-            return u"El tema y el resto no pueden quedar vacíos."_s;
+        if (trimBlanks(field).isEmpty()) {
+            refusal = u"El tema y el resto no pueden quedar vacíos."_s;
+            return std::nullopt;
+        }
         if (std::any_of(field.begin(), field.end(),
-                        [](QChar c) { return c < u' ' || c == u'\x7f'; }))
-            return u"Un campo no puede llevar saltos de línea ni caracteres de control."_s;
+                        [](QChar c) { return c < u' ' || c == u'\x7f'; })) {
+            refusal = u"Un campo no puede llevar saltos de línea ni caracteres de control."_s;
+            return std::nullopt;
+        }
     }
-    change = forgetting(listing, {statement});
+    KnowledgeChange change = removalOf({statement});
     const KnowledgeRecord direct{storedField(topic), storedField(rest)};
     change.added = {direct, {direct.statement, direct.topic}};
-    if (change.removed.size() == 1)
-        change.added.removeLast();
-    return {};
+    change.added.resize(change.removed.size());
+    return change;
 }
 
-KnowledgeChange undoing(const KnowledgeChange &change)
+KnowledgeChange inverseOf(const KnowledgeChange &change)
 {
-    KnowledgeChange undo;
-    undo.removed = change.added;
-    undo.removedRows = change.removedRows;
-    undo.added = change.removed;
-    undo.addedRows = change.removedRows;
-    undo.expected = change.after;
-    return undo;
+    KnowledgeChange inverse;
+    inverse.removed = change.added;
+    inverse.removedRows = change.removedRows;
+    inverse.added = change.removed;
+    inverse.addedRows = change.removedRows;
+    inverse.expected = change.after;
+    return inverse;
 }
 
 QString applyChange(const QString &fileName, KnowledgeChange &change)
 {
     QString refusal;
     const auto transform = [&](const QByteArray &bytes) -> std::optional<QByteArray> {
-        auto records = wholeLineRecords(bytes);
-        if (!records) {
-            refusal = u"el archivo no tiene un registro completo en cada línea"_s;
+        KnowledgeLines file = parseKnowledgeLines(bytes);
+        if (!file.ok) {
+            refusal = file.problem;
             return std::nullopt;
         }
+        QList<KnowledgeLine> &lines = file.lines;
+        const auto holds = [&](int row, const KnowledgeRecord &record) {
+            return row >= 0 && row < lines.size() && lines[row].record == record;
+        };
         // Each record to take out where it was listed, else its first
         // occurrence not taken already.
         QList<int> rows;
         for (qsizetype i = 0; i < change.removed.size(); ++i) {
             const int listed = change.removedRows.value(i, -1);
-            int row = listed >= 0 && listed < records->size() &&
-                              records->at(listed) == change.removed[i] && !rows.contains(listed)
-                          ? listed
-                          : -1;
-            for (int r = 0; row < 0 && r < records->size(); ++r) {
-                if (records->at(r) == change.removed[i] && !rows.contains(r))
+            int row = holds(listed, change.removed[i]) && !rows.contains(listed) ? listed : -1;
+            for (int r = 0; row < 0 && r < lines.size(); ++r) {
+                if (holds(r, change.removed[i]) && !rows.contains(r))
                     row = r;
             }
             if (row < 0) {
-                refusal = goneReason;
+                refusal = u"ya no está en el archivo"_s;
                 return std::nullopt;
             }
             rows += row;
         }
         if (!rows.isEmpty()) {
             for (qsizetype i = 0; i < change.added.size(); ++i)
-                (*records)[rows[i]] = change.added[i];
+                lines[rows[i]] = lineOf(change.added[i]);
             QList<int> gone = rows.sliced(change.added.size());
             std::sort(gone.rbegin(), gone.rend());
             for (int row : gone)
-                records->removeAt(row);
+                lines.removeAt(row);
         } else if (bytes == change.expected) {
             QList<qsizetype> order(change.added.size());
             std::iota(order.begin(), order.end(), 0);
@@ -225,12 +181,13 @@ QString applyChange(const QString &fileName, KnowledgeChange &change)
                 return change.addedRows[a] < change.addedRows[b];
             });
             for (qsizetype i : order)
-                records->insert(std::min<qsizetype>(change.addedRows[i], records->size()),
-                                change.added[i]);
+                lines.insert(std::min<qsizetype>(change.addedRows[i], lines.size()),
+                             lineOf(change.added[i]));
         } else {
-            *records += change.added;
+            for (const KnowledgeRecord &record : std::as_const(change.added))
+                lines += lineOf(record);
         }
-        change.after = bytesOf(*records);
+        change.after = joinKnowledgeLines(lines);
         return change.after;
     };
     const FileWriteOutcome outcome = rewriteKnowledgeFile(fileName, transform);

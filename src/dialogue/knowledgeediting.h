@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "knowledge/record.h"
+#include "knowledgelisting.h"
 
 #include <QByteArray>
 #include <QList>
@@ -11,31 +11,12 @@
 
 namespace teskaro {
 
-// Reviewing and changing what was learned, statement by statement. A record
-// (A, B) and a record (B, A) further on in the file form one statement;
-// records pair in file order, each with at most one other.
+// The knowledge editor's listing and changes, found by content in the file
+// as it is when they are applied. Only the engine's StatementEditor uses
+// them: it keeps the one history of changes.
 
-struct KnowledgeStatement
-{
-    int shownRow = -1;  // the record shown: the one that reads as a statement
-    int mirrorRow = -1; // its mirror image; -1 when it has none
-    KnowledgeRecord shown;
-};
-
-struct KnowledgeListing
-{
-    QList<KnowledgeRecord> records;
-    QList<KnowledgeStatement> statements; // in file order
-    QString failure;                      // why the file could not be read; empty when it was
-    QString readOnly;                     // why it may be read but not changed; empty when it may
-    QString setAside; // what to tell when an interrupted append's tail was set aside
-};
-
+// Sets a broken tail aside first, as opening a file for writing does.
 KnowledgeListing listStatements(const QString &fileName);
-
-// Whether the statement's topic or rest holds the text, ignoring case and
-// accents, Ñ as N.
-bool statementMatches(const KnowledgeStatement &statement, const QString &text);
 
 // A change to the file, found by content when it is applied: the records to
 // take out must be in the file then, wherever they are; where they were
@@ -53,13 +34,16 @@ struct KnowledgeChange
     QByteArray after;    // the whole file once applied
 };
 
-KnowledgeChange forgetting(const KnowledgeListing &listing,
-                           const QList<KnowledgeStatement> &statements);
-// Topic and rest as the user typed them, made what learning would store.
-// Refuses (returns why) a field left empty or one with a control character.
-QString correcting(const KnowledgeListing &listing, const KnowledgeStatement &statement,
-                   const QString &topic, const QString &rest, KnowledgeChange &change);
-KnowledgeChange undoing(const KnowledgeChange &change);
+// The change that forgets the statements, both records of each.
+KnowledgeChange removalOf(const QList<KnowledgeStatement> &statements);
+// The change that replaces the statement by topic and rest as the user
+// typed them, made what learning would store; nothing, after saying why in
+// `refusal`, for a field left empty or one with a control character.
+std::optional<KnowledgeChange> correctionOf(const KnowledgeStatement &statement,
+                                            const QString &topic, const QString &rest,
+                                            QString &refusal);
+// The change that takes an applied one back.
+KnowledgeChange inverseOf(const KnowledgeChange &change);
 
 // Rewrites the file with the change, under the file's lock. Returns why it
 // could not, or an empty string.

@@ -3,6 +3,7 @@
 
 #include "learninginterpreter.h"
 
+#include "knowledge/recordformat.h"
 #include "knowledge/windows1252.h"
 #include "textrules.h"
 
@@ -20,7 +21,6 @@ constexpr std::array<const char16_t *, 12> questionMarkers = {
     u" SABES ",     u" SABES COMO ",  u" COMO ES ",    u" CUAL ES ",
     u" COMO SON ",  u" QUIEN ES ",    u" CUALES SON ", u" QUIENES SON ",
     u" QUE SABES ", u" QUE CONOCES ", u" ACERCA DE ",  u" HABLAME "};
-constexpr std::array<const char16_t *, 4> copulaWords = {u" ESTA ", u" ESTAN ", u" ES ", u" SON "};
 
 constexpr std::array<PronounPair, 3> pronounPairs = {
     {{u" TU ", u" MI "}, {u" TUS ", u" MIS "}, {u" TE ", u" ME "}}};
@@ -45,7 +45,7 @@ QString storable(QStringView sentence)
 LearningReading readLearningInput(const QString &inputLine, bool invertPronouns)
 {
     LearningReading reading;
-    if (isOneOf(trimmedBlanks(inputLine), consultCommands)) {
+    if (isOneOf(trimBlanks(inputLine), consultCommands)) {
         reading.kind = LearningReading::Kind::ConsultCommand;
         return reading;
     }
@@ -54,7 +54,7 @@ LearningReading readLearningInput(const QString &inputLine, bool invertPronouns)
         return reading;
     }
 
-    QString sentence = trimmedBlanks(upperCase(inputLine));
+    QString sentence = trimBlanks(upperCase(inputLine)).toString();
     if (isOneOf(sentence, learningExitWords)) {
         reading.kind = LearningReading::Kind::Exit;
         return reading;
@@ -74,7 +74,7 @@ LearningReading readLearningInput(const QString &inputLine, bool invertPronouns)
     sentence = storable(sentence);
     // The first copula of the list that occurs wins, wherever it stands.
     qsizetype copulaAt = -1;
-    for (const char16_t *copula : copulaWords) {
+    for (const char16_t *copula : copulas) {
         copulaAt = sentence.indexOf(QStringView(copula));
         if (copulaAt >= 0)
             break;

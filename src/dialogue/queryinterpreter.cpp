@@ -3,6 +3,7 @@
 
 #include "queryinterpreter.h"
 
+#include "knowledge/recordformat.h"
 #include "textrules.h"
 
 #include <algorithm>
@@ -38,7 +39,7 @@ constexpr std::array<PronounPair, 2> pronounPairs = {{{u" TU ", u" MI "}, {u" TE
 QueryReading readQuery(const QString &inputLine, bool invertPronouns)
 {
     QueryReading reading;
-    if (isOneOf(trimmedBlanks(inputLine), learningCommands)) {
+    if (isOneOf(trimBlanks(inputLine), learningCommands)) {
         reading.kind = QueryReading::Kind::LearningCommand;
         return reading;
     }
@@ -51,7 +52,7 @@ QueryReading readQuery(const QString &inputLine, bool invertPronouns)
         return reading;
     }
 
-    const QString questionText = u' ' + trimmedBlanks(upperCase(inputLine));
+    const QString questionText = u' ' + trimBlanks(upperCase(inputLine)).toString();
     qsizetype formAt = -1;
     QStringView form;
     for (const char16_t *keyword : questionForms) {
@@ -67,7 +68,7 @@ QueryReading readQuery(const QString &inputLine, bool invertPronouns)
 
     // The subject is what follows the form, from the form's final blank on.
     reading.querySubject =
-        trimmedBlanks(QStringView(questionText).sliced(formAt + form.size() - 1));
+        trimBlanks(QStringView(questionText).sliced(formAt + form.size() - 1)).toString();
     if (form != QStringView(formWithoutLeadingBlank))
         reading.querySubject.prepend(u' ');
 

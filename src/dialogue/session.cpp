@@ -13,19 +13,19 @@ void Session::setMode(Mode mode)
     Q_EMIT modeChanged(mode);
 }
 
-void Session::setInvertsPronouns(bool on)
+void Session::setPronounInversionApplied(bool on)
 {
-    m_invertPronouns = on;
+    m_pronounInversion = on;
     Q_EMIT pronounInversionChanged(on);
 }
 
-void Session::setAppliesLogicRules(bool on)
+void Session::setLogicRulesApplied(bool on)
 {
     m_logicRules = on;
     Q_EMIT logicRulesChanged(on);
 }
 
-void Session::setLearnsWithLogic(bool on)
+void Session::setRealTimeLogicApplied(bool on)
 {
     m_realTimeLogic = on;
     Q_EMIT realTimeLogicChanged(on);
@@ -81,6 +81,24 @@ void Session::append(const QString &text)
     shown.replace(u"\r\n"_s, u"\n"_s);
     shown.replace(u'\r', u'\n');
     Q_EMIT textAdded(shown);
+}
+
+void Session::setStatementListing(const KnowledgeListing &listing)
+{
+    m_statementListing = listing;
+    Q_EMIT statementsListed(listing);
+}
+
+void Session::reportEdit(const KnowledgeEdit &edit)
+{
+    Q_EMIT statementsEdited(edit);
+}
+
+void Session::setEditHistory(bool canUndo, bool canRedo)
+{
+    m_canUndoEdit = canUndo;
+    m_canRedoEdit = canRedo;
+    Q_EMIT editHistoryChanged(canUndo, canRedo);
 }
 
 } // namespace teskaro

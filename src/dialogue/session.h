@@ -4,6 +4,7 @@
 #pragma once
 
 #include "knowledge/knowledgetable.h"
+#include "knowledgelisting.h"
 #include "mode.h"
 #include "speech/speechcontrol.h"
 
@@ -23,16 +24,16 @@ public:
     using QObject::QObject;
 
     Mode mode() const { return m_mode; }
-    bool invertsPronouns() const { return m_invertPronouns; }
-    bool speaks() const { return m_speechEnabled; }
+    bool pronounInversionApplied() const { return m_pronounInversion; }
+    bool speechEnabled() const { return m_speechEnabled; }
     // The voice the user chose last; it speaks only once it could be selected.
     Voice chosenVoice() const { return m_chosenVoice; }
     bool hasEnded() const { return m_ended; }
     // Questions add what follows from their answers by chaining statements.
-    bool appliesLogicRules() const { return m_logicRules; }
+    bool logicRulesApplied() const { return m_logicRules; }
     // Learning says what it knew already, and what a new statement lets it
     // deduce.
-    bool learnsWithLogic() const { return m_realTimeLogic; }
+    bool realTimeLogicApplied() const { return m_realTimeLogic; }
 
     // The knowledge file in use: a name relative to the working folder until
     // a dialog or a save-as makes it a full path.
@@ -44,13 +45,17 @@ public:
     // Everything written to the transcript, lines ended by CR LF.
     QString transcript() const { return m_transcript; }
     const KnowledgeTable &table() const { return m_table; }
+    // The knowledge editor's statements: those of the file it listed last.
+    const KnowledgeListing &statementListing() const { return m_statementListing; }
+    bool canUndoEdit() const { return m_canUndoEdit; }
+    bool canRedoEdit() const { return m_canRedoEdit; }
 
     void setMode(Mode mode);
-    void setInvertsPronouns(bool on);
-    void setSpeaks(bool on) { m_speechEnabled = on; }
+    void setPronounInversionApplied(bool on);
+    void setSpeechEnabled(bool on) { m_speechEnabled = on; }
     void setChosenVoice(Voice voice);
-    void setAppliesLogicRules(bool on);
-    void setLearnsWithLogic(bool on);
+    void setLogicRulesApplied(bool on);
+    void setRealTimeLogicApplied(bool on);
     void markEnded() { m_ended = true; }
     void setKnowledgeFile(const QString &name);
     void setTitle(const QString &title);
@@ -66,6 +71,10 @@ public:
 
     void append(const QString &text);
 
+    void setStatementListing(const KnowledgeListing &listing);
+    void reportEdit(const KnowledgeEdit &edit);
+    void setEditHistory(bool canUndo, bool canRedo);
+
 Q_SIGNALS:
     // Every switch, also to the mode already on.
     void modeChanged(Mode mode);
@@ -78,12 +87,17 @@ Q_SIGNALS:
     void pronounInversionChanged(bool on);
     void logicRulesChanged(bool on);
     void realTimeLogicChanged(bool on);
+    // The knowledge editor listed a file again, by itself or after a change.
+    void statementsListed(const KnowledgeListing &listing);
+    // A change to the statements reached the file.
+    void statementsEdited(const KnowledgeEdit &edit);
+    void editHistoryChanged(bool canUndo, bool canRedo);
 
 private:
     void setCountCaption(const QString &caption);
 
     Mode m_mode = Mode::Learning;
-    bool m_invertPronouns = true;
+    bool m_pronounInversion = true;
     bool m_speechEnabled = false;
     Voice m_chosenVoice = Voice::Male;
     bool m_ended = false;
@@ -95,6 +109,9 @@ private:
     QString m_transcript;
     KnowledgeTable m_table;
     int m_learnedCount = 0;
+    KnowledgeListing m_statementListing;
+    bool m_canUndoEdit = false;
+    bool m_canRedoEdit = false;
 };
 
 } // namespace teskaro

@@ -3,7 +3,6 @@
 
 #include "textrules.h"
 
-#include "knowledge/recordformat.h"
 #include "knowledge/windows1252.h"
 
 namespace teskaro {
@@ -19,9 +18,14 @@ QString upperCase(QStringView text)
     return upper;
 }
 
-QString trimmedBlanks(QStringView text)
+QStringView leadingCopula(QStringView text)
 {
-    return trimBlanks(text).toString();
+    for (const char16_t *padded : copulas) {
+        const QStringView word = QStringView(padded).sliced(1).chopped(1);
+        if (text.startsWith(word) && (text.size() == word.size() || text[word.size()] == u' '))
+            return text.first(word.size());
+    }
+    return {};
 }
 
 bool isOneOf(QStringView text, std::span<const char16_t *const> words)

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <array>
 #include <span>
 
 namespace teskaro {
@@ -17,8 +18,18 @@ namespace teskaro {
 // or that would take two characters ("ß"), stays as it is.
 QString upperCase(QStringView text);
 
-// Removes blanks (code 32) at both ends, and nothing else.
-QString trimmedBlanks(QStringView text);
+// The copulas a statement is cut at, each between blanks, in the order
+// learning looks for them: the first of them in a sentence wins.
+inline constexpr std::array<const char16_t *, 4> copulas = {u" ESTA ", u" ESTAN ", u" ES ",
+                                                            u" SON "};
+
+// The copula (ESTA, ESTAN, ES or SON) the text begins with as a whole word,
+// without blanks; empty when it begins with none.
+QStringView leadingCopula(QStringView text);
+inline bool startsWithCopula(QStringView text)
+{
+    return !leadingCopula(text).isEmpty();
+}
 
 // Whether the text equals one of the words.
 bool isOneOf(QStringView text, std::span<const char16_t *const> words);

@@ -3,6 +3,7 @@
 
 #include "knowledgeeditor.h"
 
+#include "dialogue/dialogueengine.h"
 #include "inputline.h"
 #include "platform/messageboxes.h"
 #include "statementsmodel.h"
@@ -17,7 +18,6 @@
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace teskaro {
@@ -63,35 +63,6 @@ public:
     }
 };
 
-// One forget or correction: already applied when pushed; undone and redone
-// on the file as it is then. One that cannot be leaves the history.
-class ChangeCommand final : public QUndoCommand
-{
-public:
-    ChangeCommand(KnowledgeEditor &editor, const KnowledgeChange &change, const QString &text)
-        : QUndoCommand(text)
-        , m_editor(editor)
-        , m_change(change)
-    {}
-
-    void redo() override
-    {
-        if (std::exchange(m_applied, false))
-            return;
-        setObsolete(!m_editor.apply(m_change));
-    }
-    void undo() override
-    {
-        KnowledgeChange undo = undoing(m_change);
-        setObsolete(!m_editor.apply(undo));
-    }
-
-private:
-    KnowledgeEditor &m_editor;
-    KnowledgeChange m_change;
-    bool m_applied = true;
-};
-
 // Statements are told apart by their shown record and how many equal ones
 // come before them in the file.
 QList<QPair<KnowledgeRecord, int>> identities(const StatementsModel &model, const QList<int> &rows)
@@ -109,9 +80,10 @@ QList<QPair<KnowledgeRecord, int>> identities(const StatementsModel &model, cons
 
 } // namespace
 
-KnowledgeEditor::KnowledgeEditor(const QString &fileName, MessageBoxes &messages, QWidget *parent)
+KnowledgeEditor::KnowledgeEditor(DialogueEngine &engine, MessageBoxes &messages, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_fileName(fileName)
+    , m_engine(engine)
+    , m_fileName(engine.session().knowledgeFile())
     , m_messages(messages)
     , m_model(new StatementsModel([this](const KnowledgeStatement &statement, const QString &topic,
                                          const QString &rest) { correct(statement, topic, rest); },
@@ -122,12 +94,11 @@ KnowledgeEditor::KnowledgeEditor(const QString &fileName, MessageBoxes &messages
     , m_counts(new QLabel(this))
     , m_readOnly(new QLabel(this))
     , m_forget(new QPushButton(u"&Olvidar"_s, this))
-    , m_history(new QUndoStack(this))
     , m_watcher(new QFileSystemWatcher(this))
 {
     setObjectName(u"knowledgeEditor"_s);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u"Base de conocimientos — "_s + fileName);
+    setWindowTitle(u"Base de conocimientos — "_s + m_fileName);
 
     m_search->setObjectName(u"knowledgeSearch"_s);
     m_search->setPlaceholderText(u"Buscar (sin distinguir mayúsculas ni acentos)"_s);
@@ -153,16 +124,23 @@ KnowledgeEditor::KnowledgeEditor(const QString &fileName, MessageBoxes &messages
 
     auto *undoButton = new QPushButton(u"&Deshacer"_s, this);
     auto *redoButton = new QPushButton(u"&Rehacer"_s, this);
-    connect(undoButton, &QPushButton::clicked, m_history, &QUndoStack::undo);
-    connect(redoButton, &QPushButton::clicked, m_history, &QUndoStack::redo);
-    connect(m_history, &QUndoStack::canUndoChanged, undoButton, &QWidget::setEnabled);
-    connect(m_history, &QUndoStack::canRedoChanged, redoButton, &QWidget::setEnabled);
-    undoButton->setEnabled(false);
-    redoButton->setEnabled(false);
-    QAction *undo = m_history->createUndoAction(this, u"Deshacer"_s);
+    auto *undo = new QAction(u"Deshacer"_s, this);
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = m_history->createRedoAction(this, u"Rehacer"_s);
+    auto *redo = new QAction(u"Rehacer"_s, this);
     redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    connect(undo, &QAction::triggered, this, [this] { tell(m_engine.undoEdit()); });
+    connect(redo, &QAction::triggered, this, [this] { tell(m_engine.redoEdit()); });
+    connect(undoButton, &QPushButton::clicked, undo, &QAction::trigger);
+    connect(redoButton, &QPushButton::clicked, redo, &QAction::trigger);
+    const auto showHistory = [undo, redo, undoButton, redoButton](bool canUndo, bool canRedo) {
+        undo->setEnabled(canUndo);
+        undoButton->setEnabled(canUndo);
+        redo->setEnabled(canRedo);
+        redoButton->setEnabled(canRedo);
+    };
+    const Session &session = engine.session();
+    showHistory(session.canUndoEdit(), session.canRedoEdit());
+    connect(&session, &Session::editHistoryChanged, this, showHistory);
     auto *forget = new QAction(u"Olvidar"_s, this);
     forget->setShortcut(QKeySequence::Delete);
     forget->setShortcutContext(Qt::WidgetShortcut);
@@ -198,21 +176,22 @@ KnowledgeEditor::KnowledgeEditor(const QString &fileName, MessageBoxes &messages
     });
     connect(m_forget, &QPushButton::clicked, this, &KnowledgeEditor::forgetSelected);
     connect(forget, &QAction::triggered, this, &KnowledgeEditor::forgetSelected);
+    connect(&session, &Session::statementsListed, this, &KnowledgeEditor::showListing);
     // A rewrite renames a new file over the old one: the watch is renewed.
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &KnowledgeEditor::reload);
-    reload();
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this,
+            [this] { m_engine.relistStatements(); });
+    m_engine.listStatements();
     m_table->scrollToBottom();
     m_search->setFocus();
 }
 
-void KnowledgeEditor::reload()
+void KnowledgeEditor::showListing(const KnowledgeListing &listing)
 {
     const auto selected = identities(*m_model, selectedRows());
-    m_model->setListing(listStatements(m_fileName));
+    m_model->setListing(listing);
     if (!m_watcher->files().contains(m_fileName))
         m_watcher->addPath(m_fileName);
 
-    const KnowledgeListing &listing = m_model->listing();
     if (!listing.setAside.isEmpty())
         tell(listing.setAside + u'.');
     m_counts->setText(QString::number(listing.statements.size()) + u" afirmaciones, "_s +
@@ -220,7 +199,7 @@ void KnowledgeEditor::reload()
     const QString why = !listing.failure.isEmpty() ? listing.failure : listing.readOnly;
     m_readOnly->setText(why.isEmpty() ? QString() : u"Solo lectura: "_s + why + u'.');
     m_readOnly->setVisible(!why.isEmpty());
-    m_forget->setEnabled(listing.readOnly.isEmpty() && listing.failure.isEmpty());
+    m_forget->setEnabled(why.isEmpty());
 
     for (int row = 0; row < m_model->rowCount(); ++row) {
         if (selected.contains(identities(*m_model, {row}).first())) {
@@ -264,41 +243,22 @@ void KnowledgeEditor::forgetSelected()
     QList<KnowledgeStatement> statements;
     for (int row : rows)
         statements += m_model->statement(row);
-    KnowledgeChange change = forgetting(m_model->listing(), statements);
-    if (apply(change))
-        push(change, u"Olvidar"_s);
+    tell(m_engine.forgetStatements(statements));
 }
 
 void KnowledgeEditor::correct(const KnowledgeStatement &statement, const QString &topic,
                               const QString &rest)
 {
-    KnowledgeChange change;
-    const QString refusal = correcting(m_model->listing(), statement, topic, rest, change);
-    if (!refusal.isEmpty())
-        tell(refusal);
-    else if (apply(change))
-        push(change, u"Corregir"_s);
+    tell(m_engine.correctStatement(statement, topic, rest));
 }
 
-void KnowledgeEditor::push(const KnowledgeChange &change, const QString &text)
+void KnowledgeEditor::tell(const QString &refusal)
 {
-    m_history->push(new ChangeCommand(*this, change, text));
-}
-
-bool KnowledgeEditor::apply(KnowledgeChange &change)
-{
-    const QString failure = applyChange(m_fileName, change);
-    reload();
-    if (!failure.isEmpty())
-        tell(u"No se ha cambiado nada: "_s + failure + u'.');
-    return failure.isEmpty();
-}
-
-void KnowledgeEditor::tell(const QString &text)
-{
+    if (refusal.isEmpty())
+        return;
     Message message;
     message.title = u"Base de conocimientos"_s;
-    message.text = text;
+    message.text = refusal;
     message.icon = Message::Icon::Exclamation;
     m_messages.show(message);
 }

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "dialogue/knowledgeediting.h"
+#include "dialogue/knowledgelisting.h"
 
 #include <QWidget>
 
@@ -13,36 +13,34 @@ class QLineEdit;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
-class QUndoStack;
 
 namespace teskaro {
 
+class DialogueEngine;
 class MessageBoxes;
 class StatementsModel;
 
-// "Base de conocimientos — NAME": the statements of a knowledge file, to
-// search, forget and correct, with undo and redo while the window is open.
-// Every change rewrites the file as it is at that moment; the list follows
-// the file when anything else changes it.
+// "Base de conocimientos — NAME": the statements of the knowledge file in
+// use, to search, forget and correct, with the engine's undo and redo. The
+// list follows the file when anything else changes it.
 class KnowledgeEditor final : public QWidget
 {
     Q_OBJECT
 
 public:
-    KnowledgeEditor(const QString &fileName, MessageBoxes &messages, QWidget *parent = nullptr);
+    KnowledgeEditor(DialogueEngine &engine, MessageBoxes &messages, QWidget *parent = nullptr);
 
     QString fileName() const { return m_fileName; }
-    // Applies a change to the file; says why when it cannot.
-    bool apply(KnowledgeChange &change);
 
 private:
-    void reload();
+    void showListing(const KnowledgeListing &listing);
     void forgetSelected();
     void correct(const KnowledgeStatement &statement, const QString &topic, const QString &rest);
-    void push(const KnowledgeChange &change, const QString &text);
     QList<int> selectedRows() const;
-    void tell(const QString &text);
+    // Shows why the engine changed nothing, if it did not.
+    void tell(const QString &refusal);
 
+    DialogueEngine &m_engine;
     QString m_fileName;
     MessageBoxes &m_messages;
     StatementsModel *m_model;
@@ -52,7 +50,6 @@ private:
     QLabel *m_counts;
     QLabel *m_readOnly;
     QPushButton *m_forget;
-    QUndoStack *m_history;
     QFileSystemWatcher *m_watcher;
 };
 

@@ -114,11 +114,12 @@ void MainWindow::connectMenus()
     onTrigger(m_menus.consultationMode, [this] { m_engine.switchMode(Mode::Consultation); });
     onTrigger(m_menus.maleVoice, [this] { m_engine.setVoice(Voice::Male); });
     onTrigger(m_menus.femaleVoice, [this] { m_engine.setVoice(Voice::Female); });
-    onTrigger(m_menus.pronounInversion, [this] { m_engine.toggleInversion(); });
+    onTrigger(m_menus.pronounInversion, [this] { m_engine.togglePronounInversion(); });
     onTrigger(m_menus.logicRules,
-              [this] { m_engine.setLogicRulesApplied(!m_engine.session().appliesLogicRules()); });
-    onTrigger(m_menus.realTimeLogic,
-              [this] { m_engine.setRealTimeLogicApplied(!m_engine.session().learnsWithLogic()); });
+              [this] { m_engine.setLogicRulesApplied(!m_engine.session().logicRulesApplied()); });
+    onTrigger(m_menus.realTimeLogic, [this] {
+        m_engine.setRealTimeLogicApplied(!m_engine.session().realTimeLogicApplied());
+    });
 
     connect(m_menus.openFile, &QAction::triggered, this, &MainWindow::chooseKnowledgeFile);
     connect(m_menus.saveFileAs, &QAction::triggered, this, &MainWindow::saveKnowledgeFileAs);
@@ -181,9 +182,9 @@ void MainWindow::showMarks()
     m_menus.consultationMode->setChecked(session.mode() == Mode::Consultation);
     m_menus.maleVoice->setChecked(session.chosenVoice() == Voice::Male);
     m_menus.femaleVoice->setChecked(session.chosenVoice() == Voice::Female);
-    m_menus.pronounInversion->setChecked(session.invertsPronouns());
-    m_menus.logicRules->setChecked(session.appliesLogicRules());
-    m_menus.realTimeLogic->setChecked(session.learnsWithLogic());
+    m_menus.pronounInversion->setChecked(session.pronounInversionApplied());
+    m_menus.logicRules->setChecked(session.logicRulesApplied());
+    m_menus.realTimeLogic->setChecked(session.realTimeLogicApplied());
 }
 
 void MainWindow::focusInputLine()
@@ -235,7 +236,7 @@ void MainWindow::editKnowledge()
     if (m_editor && m_editor->fileName() != file)
         m_editor->close();
     if (!m_editor)
-        m_editor = new KnowledgeEditor(file, m_platform.messages, this);
+        m_editor = new KnowledgeEditor(m_engine, m_platform.messages, this);
     m_editor->show();
     m_editor->raise();
     m_editor->activateWindow();

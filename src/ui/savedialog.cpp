@@ -3,9 +3,9 @@
 
 #include "savedialog.h"
 
-#include "dialogue/textrules.h"
 #include "folderbrowser.h"
 #include "knowledge/filenames.h"
+#include "knowledge/recordformat.h"
 #include "knowledgeexplanation.h"
 #include "platform/drives.h"
 
@@ -88,7 +88,7 @@ SaveDialog::SaveDialog(MessageBoxes &messages, QWidget *parent)
 void SaveDialog::save()
 {
     const QString typed = m_nameBox->text();
-    if (!trimmedBlanks(typed).isEmpty())
+    if (!trimBlanks(typed).isEmpty())
         m_chosenPath = saveDialogName(m_browser->folderPath(), typed);
     accept();
 }

@@ -3,7 +3,7 @@
 
 #include "statementsmodel.h"
 
-#include "dialogue/textrules.h"
+#include "knowledge/recordformat.h"
 
 namespace teskaro {
 
@@ -39,9 +39,9 @@ QVariant StatementsModel::data(const QModelIndex &index, int role) const
         case Number:
             return index.row() + 1;
         case Topic:
-            return trimmedBlanks(statement.shown.topic);
+            return trimBlanks(statement.shown.topic).toString();
         case Rest:
-            return trimmedBlanks(statement.shown.statement);
+            return trimBlanks(statement.shown.statement).toString();
         case Mirror:
             return statement.mirrorRow < 0 ? u"sin registro espejo"_s : QString();
         }
@@ -71,8 +71,9 @@ bool StatementsModel::setData(const QModelIndex &index, const QVariant &value, i
         return false;
     const KnowledgeStatement &statement = m_listing.statements[index.row()];
     const QString text = value.toString();
-    m_correct(statement, index.column() == Topic ? text : trimmedBlanks(statement.shown.topic),
-              index.column() == Rest ? text : trimmedBlanks(statement.shown.statement));
+    m_correct(statement,
+              index.column() == Topic ? text : trimBlanks(statement.shown.topic).toString(),
+              index.column() == Rest ? text : trimBlanks(statement.shown.statement).toString());
     return false; // the file changes, and the listing with it
 }
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "dialogue/knowledgeediting.h"
+#include "dialogue/knowledgelisting.h"
 
 #include <QAbstractTableModel>
 

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "dialogue/helppages.h"
-#include "dialogue/knowledgeediting.h"
 #include "knowledge/knowledgefile.h"
 #include "knowledge/knowledgewriter.h"
 #include "knowledge/recordformat.h"
@@ -155,7 +154,7 @@ void TestEngine::learns()
 
     EngineRig rig;
     if (!invert)
-        rig.engine.toggleInversion();
+        rig.engine.togglePronounInversion();
     rig.mark();
     rig.engine.submit(line);
     QCOMPARE(rig.added(), transcript);
@@ -251,7 +250,7 @@ void TestEngine::answers()
     else if (!file.isNull())
         rig.folder.write(u"default.alm"_s, file);
     if (!invert)
-        rig.engine.toggleInversion();
+        rig.engine.togglePronounInversion();
     rig.engine.switchMode(Mode::Consultation);
     rig.mark();
     rig.engine.submit(line);
@@ -380,9 +379,10 @@ void TestEngine::helpPageExamplesHold()
     QCOMPARE(examples, 42); // none left out by a slip in its row
 }
 
-// The knowledge editor's changes, made from one listing taken first while
-// the file may change under it: "aprender" appends as another learner
-// would, "invertir" rewrites the file in reverse order as a sort might.
+// The knowledge editor's changes through the engine, made from one listing
+// taken first while the file may change under it: "aprender" appends as
+// another learner would, "invertir" rewrites the file in reverse order as a
+// sort might. The counter and the history follow every change.
 void TestEngine::editsStatements_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -390,41 +390,50 @@ void TestEngine::editsStatements_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("state"); // the counter, then "u" to undo and "r" to redo
     const QByteArray a = statement("EL A", "ES UNO");
     const QByteArray b = statement("LA B", "ES DOS");
     const QByteArray c = statement("LA C", "ESTA AQUI");
     const QByteArray z = statement("LA Z", "ES NUEVA");
     const auto row = [](const char *name, const QByteArray &file, const char *listed,
-                        const QStringList &steps, const QByteArray &after,
+                        const QStringList &steps, const QByteArray &after, const char *state,
                         const QString &refusal = {}) {
-        QTest::addRow("%s", name) << file << QString::fromUtf8(listed) << steps << after << refusal;
+        QTest::addRow("%s", name) << file << QString::fromUtf8(listed) << steps << after << refusal
+                                  << QString::fromUtf8(state);
     };
     const QByteArray mixed =
         records({{"SON MIOS", "LOS LIBROS"}, {"X", "Y"}, {"LOS LIBROS", "SON MIOS"}});
-    row("pairs, the statement side shown", mixed, "LOS LIBROS|SON MIOS X|Y*", {}, mixed);
-    row("learned twice, forgotten once", a + a, "EL A|ES UNO EL A|ES UNO", {u"olvidar 2"_s}, a);
+    row("pairs, the statement side shown", mixed, "LOS LIBROS|SON MIOS X|Y*", {}, mixed, " 3");
+    row("learned twice, forgotten once", a + a, "EL A|ES UNO EL A|ES UNO", {u"olvidar 2"_s}, a,
+        " 2u");
     row("undone in place", a + b + c, "EL A|ES UNO LA B|ES DOS LA C|ESTA AQUI",
-        {u"olvidar 2"_s, u"deshacer"_s}, a + b + c);
+        {u"olvidar 2"_s, u"deshacer"_s}, a + b + c, " 6r");
     row("redone", a + b, "EL A|ES UNO LA B|ES DOS", {u"olvidar 1"_s, u"deshacer"_s, u"rehacer"_s},
-        b);
+        b, " 2u");
     row("undone at the end after a change", a + b, "EL A|ES UNO LA B|ES DOS",
-        {u"olvidar 1"_s, u"aprender"_s, u"deshacer"_s}, b + z + a);
+        {u"olvidar 1"_s, u"aprender"_s, u"deshacer"_s}, b + z + a, " 6r");
     row("corrected as learning stores it", a + b, "EL A|ES UNO LA B|ES DOS",
-        {u"corregir 1 el \"sol\"|es roja"_s}, statement("EL 'SOL'", "ES ROJA") + b);
-    row("a correction undone", a + b, "EL A|ES UNO LA B|ES DOS",
-        {u"corregir 2 LA B|ES TRES"_s, u"deshacer"_s}, a + b);
+        {u"corregir 1 el \"sol\"|es roja"_s}, statement("EL 'SOL'", "ES ROJA") + b, " 4u");
+    row("a correction undone, then a new change forgets the redo", a + b, "EL A|ES UNO LA B|ES DOS",
+        {u"corregir 2 LA B|ES TRES"_s, u"deshacer"_s, u"olvidar 1"_s}, b, " 2u");
     row("a statement learned in between kept", a + b, "EL A|ES UNO LA B|ES DOS",
-        {u"aprender"_s, u"olvidar 1"_s}, b + z);
+        {u"aprender"_s, u"olvidar 1"_s}, b + z, " 4u");
     row("a sort in between misdirects nothing", a + b, "EL A|ES UNO LA B|ES DOS",
-        {u"invertir"_s, u"olvidar 1"_s}, records({{"ES DOS", "LA B"}, {"LA B", "ES DOS"}}));
+        {u"invertir"_s, u"olvidar 1"_s}, records({{"ES DOS", "LA B"}, {"LA B", "ES DOS"}}), " 2u");
     row("gone from the file", a + b, "EL A|ES UNO LA B|ES DOS", {u"olvidar 1"_s, u"olvidar 1"_s}, b,
-        u"ya no está en el archivo"_s);
-    row("an empty field refused", a, "EL A|ES UNO", {u"corregir 1  |ES"_s}, a,
+        " 2u", u"No se ha cambiado nada en default.alm: ya no está en el archivo"_s);
+    row("nothing to undo or redo", a, "EL A|ES UNO", {u"deshacer"_s, u"rehacer"_s}, a, " 2",
+        u"No hay nada que deshacerNo hay nada que rehacer"_s);
+    row("an empty field refused", a, "EL A|ES UNO", {u"corregir 1  |ES"_s}, a, " 2",
         u"El tema y el resto no pueden quedar vacíos."_s);
+    row("a control character refused", a, "EL A|ES UNO", {u"corregir 1 EL A|ES\tDOS"_s}, a, " 2",
+        u"Un campo no puede llevar saltos de línea ni caracteres de control."_s);
     row("a broken tail set aside first", a + b + "\" LA C \",\" ES", "EL A|ES UNO LA B|ES DOS",
-        {u"olvidar 1"_s}, b);
-    row("not one record a line", "A,B\r\n", "A|B*", {u"olvidar 1"_s}, "A,B\r\n",
-        u"el archivo no tiene un registro completo en cada línea"_s);
+        {u"olvidar 1"_s}, b, " 2u");
+    row("blank lines and bare fields are records too", "\r\nEL A,ES UNO\r\n\r\n" + b,
+        "EL A|ES UNO* LA B|ES DOS", {u"olvidar 2"_s}, "EL A,ES UNO\r\n", " 1u");
+    row("not one record a line", "A\r\nB\r\n", "A|B*", {u"olvidar 1"_s}, "A\r\nB\r\n", " 1",
+        u"No se puede modificar default.alm: la línea 1 no es un registro completo"_s);
 }
 
 void TestEngine::editsStatements()
@@ -432,19 +441,18 @@ void TestEngine::editsStatements()
     QFETCH(QByteArray, file);
     QFETCH(QStringList, steps);
     EngineRig rig(file);
-    const KnowledgeListing listing = listStatements(u"default.alm"_s);
+    rig.engine.listStatements();
+    const KnowledgeListing listing = rig.engine.session().statementListing();
     QString listed;
     for (const KnowledgeStatement &s : listing.statements)
         listed += (listed.isEmpty() ? u""_s : u" "_s) + s.shown.topic.trimmed() + u'|' +
                   s.shown.statement.trimmed() + (s.mirrorRow < 0 ? u"*"_s : u""_s);
     QTEST(listed, "listed");
-    QList<KnowledgeChange> done;
-    QList<KnowledgeChange> undone;
     QString refusal;
     for (const QString &step : steps) {
         const QString argument = step.section(u' ', 2);
-        const int number = step.section(u' ', 1, 1).toInt() - 1;
-        KnowledgeChange change;
+        const KnowledgeStatement chosen =
+            listing.statements.value(step.section(u' ', 1, 1).toInt() - 1);
         if (step == u"aprender"_s)
             appendRecords(u"default.alm"_s,
                           {{u" LA Z "_s, u" ES NUEVA "_s}, {u" ES NUEVA "_s, u" LA Z "_s}});
@@ -455,25 +463,23 @@ void TestEngine::editsStatements()
                         return std::optional<QByteArray>(lines.join('\n').mid(1) + '\n');
                     }).ok);
         else if (step.startsWith(u"olvidar"_s))
-            change = forgetting(listing, {listing.statements[number]});
+            refusal += rig.engine.forgetStatements({chosen});
         else if (step.startsWith(u"corregir"_s))
-            refusal += correcting(listing, listing.statements[number], argument.section(u'|', 0, 0),
-                                  argument.section(u'|', 1), change);
+            refusal += rig.engine.correctStatement(chosen, argument.section(u'|', 0, 0),
+                                                   argument.section(u'|', 1));
         else if (step == u"deshacer"_s)
-            change = undoing(done.last());
+            refusal += rig.engine.undoEdit();
         else if (step == u"rehacer"_s)
-            change = undone.last();
-        if (change.removed.isEmpty() && change.added.isEmpty())
-            continue;
-        if (const QString failure = applyChange(u"default.alm"_s, change); !failure.isEmpty())
-            refusal += failure;
-        else if (step == u"deshacer"_s)
-            undone += done.takeLast();
-        else
-            done += change;
+            refusal += rig.engine.redoEdit();
     }
+    const Session &session = rig.engine.session();
     QTEST(refusal, "refusal");
     QTEST(rig.file(), "after");
+    QTEST(session.countCaption() + (session.canUndoEdit() ? u"u"_s : u""_s) +
+              (session.canRedoEdit() ? u"r"_s : u""_s),
+          "state");
+    // What the engine lists after its last change is the file as it is.
+    QCOMPARE(session.statementListing().records, recordsIn(u"default.alm"_s));
 }
 
 // The counter shows statements learned since the last full load; a
@@ -556,8 +562,8 @@ void TestEngine::optionsAndTheEndOfTheProgram()
     rig.engine.setVoice(Voice::Female);
     QCOMPARE(rig.speech.voice, Voice::Female);
 
-    rig.engine.toggleInversion();
-    QVERIFY(!rig.engine.session().invertsPronouns() && rig.messages.shown.size() == 1);
+    rig.engine.togglePronounInversion();
+    QVERIFY(!rig.engine.session().pronounInversionApplied() && rig.messages.shown.size() == 1);
 
     rig.engine.submit(u" fin "_s); // exit words are upper-cased and trimmed in Learning
     QCOMPARE(rig.exit.status, 0);

@@ -97,7 +97,7 @@ void TestInterpreterFuzz::randomLinesKeepExactlyWhatWasAcknowledged()
             session->engine.switchMode(roll(2) ? Mode::Learning : Mode::Consultation);
             break;
         case 1:
-            session->engine.toggleInversion();
+            session->engine.togglePronounInversion();
             break;
         case 2:
             session->engine.submit(roll(2) ? u" fin "_s : u"ME VOY"_s);

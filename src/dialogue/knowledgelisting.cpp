@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Teskaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "knowledgelisting.h"
+
+#include "knowledge/recordformat.h"
+
+namespace teskaro {
+
+namespace {
+
+QString folded(QStringView text)
+{
+    QString result;
+    for (QChar c : text.toString().normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            result += c;
+    }
+    return result.toCaseFolded();
+}
+
+} // namespace
+
+bool statementMatches(const KnowledgeStatement &statement, const QString &text)
+{
+    const QString wanted = folded(trimBlanks(text));
+    return folded(statement.shown.topic).contains(wanted) ||
+           folded(statement.shown.statement).contains(wanted);
+}
+
+} // namespace teskaro

@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Teskaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "dialogue/phrases.h"
-#include "dialogue/randomsource.h"
+#include "cli/consolemessageboxes.h"
+#include "cli/consolesession.h"
+#include "cli/streaminput.h"
+#include "dialogue/dialogueengine.h"
+#include "support/fakes.h"
 #include "support/processrunner.h"
 #include "support/testfolder.h"
 #include "teskaro/version.h"
 
+#include <QBuffer>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
@@ -17,67 +21,60 @@ using namespace Qt::StringLiterals;
 using namespace teskaro;
 using namespace teskaro::testing;
 
-// teskaro-cli run as a user runs it: lines in, the transcript on standard
-// output, everything else on standard error.
+// teskaro-cli as a user sees it: lines in, the transcript on one stream,
+// everything else on the other. Most of it runs in this process on buffers;
+// the program itself runs where its command line, its end or a kill is what
+// is tested.
 class TestCli : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void replaysAWholeSessionFromASeed();
     void answersCommands_data();
     void answersCommands();
     void deducesWithRulesAndLogicOn();
     void editsStatementsByNumber();
     void opensAndSavesNamesWithBlanks();
-    void commandLine_data();
-    void commandLine();
+    void runsAsAProgram_data();
+    void runsAsAProgram();
     void keepsEveryAcknowledgedStatementThroughKills();
 };
 
 namespace {
 
-ProcessResult runCli(const QByteArray &input, const QStringList &arguments = {u"--seed"_s, u"5"_s})
-{
-    return runProgram(u"teskaro-cli"_s, arguments, {input});
-}
-
 const QByteArray sunRecords = "\" EL SOL \",\" ES UNA ESTRELLA \"\r\n"
                               "\" ES UNA ESTRELLA \",\" EL SOL \"\r\n";
 
-} // namespace
-
-void TestCli::replaysAWholeSessionFromASeed()
+// The terminal front end on the engine, in a test folder holding default.alm:
+// message boxes are written out as at a terminal; outside commands, speech
+// and the end of the program are faked.
+struct CliRig : Fakes
 {
-    TestFolder folder;
-    const ProcessResult run =
-        runCli("el sol es una estrella\r\n/consulta\n¿que sabes del sol?\nQUE SABES DE MI PERRO\n"
-               "/invertir\nQUE SABES DE MI PERRO\n/estado\nFIN\nLA LUNA ES BLANCA");
+    explicit CliRig(const QByteArray &file = sunRecords) { folder.write(u"default.alm"_s, file); }
 
-    // The same seed draws the same texts, in turn: %n stands for the n-th.
-    SeededRandom random(5);
-    const Phrases &p = Phrases::standard();
-    QString transcript =
-        u"$ Recuperando ideas y recuerdos...\n"_s + QDir::currentPath() +
-        u"\n\n$ Realmente no poseo ningún dato en mi memoria, pero ...\n"
-        u":) ESTOY LISTO PARA UNA SESION.\n%1\n\n  [ EL SOL ES UNA ESTRELLA ]\n"
-        u"%2  EL SOL ... \n\n\n$   ... cambiando a modo consulta ...\n\n%3\n\n"
-        u"  [  QUE SABES DEL SOL  ]\n%4EL SOL ES UNA ESTRELLA \n\n  [ QUE SABES DE "
-        u"MI PERRO ]\n%5 TU PERRO \n\n  [ QUE SABES DE MI PERRO ]\n%6 MI PERRO \n\n"
-        u"  [ FIN ]\n"_s;
-    QStringList picks;
-    for (const QStringList *table :
-         {&p.teachPrompts, &p.learned, &p.askPrompts, &p.recall, &p.ignorance, &p.ignorance})
-        picks += pickPhrase(random, *table);
-    transcript = transcript.arg(picks[0], picks[1], picks[2], picks[3], picks[4], picks[5]);
-    QVERIFY(run.finished);
-    QCOMPARE(run.status, 0);
-    QCOMPARE(QString::fromUtf8(run.out), transcript);
-    QVERIFY(run.err.startsWith(u"Adevertencia! - Parvelix Suite PRO\n   Al activar"_s));
-    QVERIFY(run.err.endsWith(u"información\nBase de conocimiento : default.alm | Aprendizaje "
-                             u"directo: 2 | Modo: Consulta\n"_s));
-    QVERIFY(fileHolds(u"default.alm"_s, sunRecords));
-}
+    // Starts the program, then hands it the lines until they end.
+    void run(QByteArray input)
+    {
+        engine.start();
+        QBuffer lines(&input);
+        lines.open(QIODevice::ReadOnly);
+        StreamInput stream(lines);
+        console.run(stream);
+    }
+    QString out() const { return QString::fromUtf8(transcript.data()); }
+    QString err() const { return QString::fromUtf8(messagesOut.data()); }
+
+    TestFolder folder;
+    QBuffer transcript;
+    QBuffer messagesOut;
+    bool opened = transcript.open(QIODevice::WriteOnly) && messagesOut.open(QIODevice::WriteOnly);
+    ConsoleMessageBoxes boxes{messagesOut};
+    Platform cliPlatform{files, launcher, boxes, exit};
+    DialogueEngine engine{cliPlatform, speech, random};
+    ConsoleSession console{engine, transcript, messagesOut};
+};
+
+} // namespace
 
 void TestCli::answersCommands_data()
 {
@@ -136,116 +133,143 @@ void TestCli::answersCommands_data()
         << sunRecords;
     QTest::addRow("/salir ends at once")
         << QByteArray("/salir\nLA LUNA ES BLANCA\n") << QString() << sunRecords;
-    QTest::addRow("a start that fails")
-        << QByteArray("LA LUNA ES BLANCA\n")
-        << u" Adevertencia! - TESKARO\nTESKARO ha producido un fallo"_s
-        << QByteArray("A,B\r\nC\r\n");
+    QTest::addRow("the counter follows an edit")
+        << QByteArray("EL A ES B\nLA C ES D\n/listar\n/olvidar 2 3\n/estado\n")
+        << u"Olvidadas: 2\n"_s + state + u" 2 | Modo: Aprendizaje\n"_s << sunRecords;
 }
 
 void TestCli::answersCommands()
 {
     QFETCH(QByteArray, input);
     QFETCH(QString, err);
-    QFETCH(QByteArray, file);
 
-    TestFolder folder;
-    folder.write(u"default.alm"_s, file == "A,B\r\nC\r\n" ? file : sunRecords);
-    const ProcessResult run = runCli(input);
-    QVERIFY(run.finished);
-    QCOMPARE(run.status, file == "A,B\r\nC\r\n" ? 1 : 0);
-    QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
-    QVERIFY(!run.out.contains("LA LUNA") && !run.out.contains('\x1b'));
-    QVERIFY(fileHolds(u"default.alm"_s, file, true)); // the start-up sort may come before
+    CliRig rig;
+    rig.run(input);
+    QVERIFY2(err.isEmpty() ? rig.err().isEmpty() : rig.err().contains(err), qPrintable(rig.err()));
+    QVERIFY(!rig.out().contains(u"LA LUNA"_s) && !rig.out().contains(u'\x1b'));
+    QTEST(rig.folder.read(u"default.alm"_s), "file");
 }
 
 void TestCli::deducesWithRulesAndLogicOn()
 {
-    TestFolder folder;
-    folder.write(u"default.alm"_s, sunRecords);
-    const ProcessResult run = runCli(
-        "/logica si\nEL SOL ES UNA ESTRELLA\nLAS ESTRELLAS SON ASTROS\n/reglas si\n/consulta\n"
-        "QUE SABES DEL SOL\n/reglas no\n/logica no\nQUE SABES DEL SOL\n");
-    const QByteArray chain = "DEDUZCO QUE EL SOL ES UNA ESTRELLA Y LAS ESTRELLAS SON ASTROS \n";
-    QVERIFY(run.out.contains(":) YA LO SABIA: EL SOL ES UNA ESTRELLA \n\n"));
-    QVERIFY(run.out.contains(" ... \n\n:) AHORA " + chain));
-    QCOMPARE(run.out.count(":) " + chain), 1);
-    QVERIFY(fileHolds(u"default.alm"_s, sunRecords + "\" LAS ESTRELLAS \",\" SON ASTROS \"\r\n"
-                                                     "\" SON ASTROS \",\" LAS ESTRELLAS \"\r\n"));
+    CliRig rig;
+    rig.run("/logica si\nEL SOL ES UNA ESTRELLA\nLAS ESTRELLAS SON ASTROS\n/reglas si\n/consulta\n"
+            "QUE SABES DEL SOL\n/reglas no\n/logica no\nQUE SABES DEL SOL\n");
+    const QString chain = u"DEDUZCO QUE EL SOL ES UNA ESTRELLA Y LAS ESTRELLAS SON ASTROS \n"_s;
+    QVERIFY(rig.out().contains(u":) YA LO SABIA: EL SOL ES UNA ESTRELLA \n\n"_s));
+    QVERIFY(rig.out().contains(u" ... \n\n:) AHORA "_s + chain));
+    QCOMPARE(rig.out().count(u":) "_s + chain), 1);
+    QCOMPARE(rig.folder.read(u"default.alm"_s), sunRecords +
+                                                    "\" LAS ESTRELLAS \",\" SON ASTROS \"\r\n"
+                                                    "\" SON ASTROS \",\" LAS ESTRELLAS \"\r\n");
 }
 
-// The start-up sort may run at the same time: numbers come from a filtered
-// listing, and the file is checked in any order.
+// Numbers name statements of the last listing, which a filter may thin out.
 void TestCli::editsStatementsByNumber()
 {
-    TestFolder folder;
     const QByteArray moon = "\" LA LUNA \",\" ES BLANCA \"\r\n\" ES BLANCA \",\" LA LUNA \"\r\n";
-    folder.write(u"default.alm"_s, sunRecords + moon);
-    const ProcessResult run = runCli("/listar luna\n/olvidar 1\n/deshacer\n/rehacer\n/deshacer\n"
-                                     "/corregir 1 la luna | es un satelite\n/olvidar 2\n");
-    QCOMPARE(run.err,
+    CliRig rig(sunRecords + moon);
+    rig.run("/listar luna\n/olvidar 1\n/deshacer\n/rehacer\n/deshacer\n"
+            "/corregir 1 la luna | es un satelite\n/olvidar 2\n/corregir 1\n/olvidar\n");
+    QCOMPARE(rig.err(),
              u"1. LA LUNA | ES BLANCA\n2 afirmaciones, 4 registros\nOlvidadas: 1\nDeshecho\n"
              "Rehecho\nDeshecho\nCorregida: LA LUNA | ES UN SATELITE\nNo hay ninguna "
-             u"afirmación 2 en la última lista: use /listar y los números que muestra\n"_s);
-    QVERIFY(fileHolds(u"default.alm"_s,
-                      sunRecords + "\" LA LUNA \",\" ES UN SATELITE \"\r\n"
-                                   "\" ES UN SATELITE \",\" LA LUNA \"\r\n",
-                      true));
+             u"afirmación 2 en la última lista: use /listar y los números que muestra\n"
+             u"Use /corregir N TEMA | RESTO\nFalta el número de la afirmación: use /listar y los "
+             u"números que muestra\n"_s);
+    QCOMPARE(rig.folder.read(u"default.alm"_s),
+             sunRecords +
+                 "\" LA LUNA \",\" ES UN SATELITE \"\r\n\" ES UN SATELITE \",\" LA LUNA \"\r\n");
 }
 
 void TestCli::opensAndSavesNamesWithBlanks()
 {
-    TestFolder folder;
+    CliRig rig;
     QVERIFY(QDir().mkpath(hostileName + u"/sub"_s));
-    folder.write(hostileName + u"/sub/mi base.alm"_s, sunRecords);
+    rig.folder.write(hostileName + u"/sub/mi base.alm"_s, sunRecords);
     const QString other = QDir::currentPath() + u'/' + hostileName + u"/sub/mi base.alm"_s;
-    const ProcessResult run =
-        runCli((u"/abrir "_s + hostileName + u"/sub/mi base.alm\n/guardar "_s + hostileName +
-                u"/copia.ALM\n/guardar otra copia\n/estado\n"_s)
-                   .toUtf8());
-    QVERIFY(run.finished);
-    QVERIFY(
-        run.out.contains((u"$ abriendo base de conocimientos "_s + other + u" ...\n"_s).toUtf8()));
+    rig.run((u"/abrir "_s + hostileName + u"/sub/mi base.alm\n/guardar "_s + hostileName +
+             u"/copia.ALM\n/guardar otra copia\n/estado\n"_s)
+                .toUtf8());
+    QVERIFY(rig.out().contains(u"$ abriendo base de conocimientos "_s + other + u" ...\n"_s));
     QVERIFY(fileHolds(hostileName + u"/copia.ALM"_s, sunRecords));
     QVERIFY(fileHolds(u"otra copia.alm"_s, sunRecords));
-    QCOMPARE(run.err, u"Base de conocimiento : "_s + other +
-                          u" | Aprendizaje directo:?? | Modo: "
-                          u"Aprendizaje\n"_s);
+    QCOMPARE(rig.err(), u"Base de conocimiento : "_s + other +
+                            u" | Aprendizaje directo:?? | Modo: Aprendizaje\n"_s);
 }
 
-void TestCli::commandLine_data()
+// The program itself: its command line, a session replayed from a seed, and
+// a start that fails. "%1" in the output stands for the working folder.
+void TestCli::runsAsAProgram_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
+    QTest::addColumn<QByteArray>("file"); // default.alm before, or none
 
-    QTest::addRow("--version") << QStringList{u"--version"_s} << 0
+    const QStringList seeded{u"--seed"_s, u"5"_s};
+    QTest::addRow("--version") << QStringList{u"--version"_s} << QByteArray() << 0
                                << u"teskaro-cli "_s + QString::fromLatin1(version::text) + u'\n'
-                               << QString();
+                               << QString() << QByteArray();
     QTest::addRow("unknown option")
-        << QStringList{u"--silencio"_s} << 2 << QString()
+        << QStringList{u"--silencio"_s} << QByteArray() << 2 << QString()
         << u"teskaro-cli: opción desconocida: --silencio\nPruebe «teskaro-cli --help» para ver "
-           u"las opciones.\n"_s;
+           u"las opciones.\n"_s
+        << QByteArray();
     QTest::addRow("short unknown option")
-        << QStringList{u"-x"_s} << 2 << QString() << u"teskaro-cli: opción desconocida: -x\n"_s;
-    QTest::addRow("seed not a number") << QStringList{u"--seed"_s, u"-1"_s} << 2 << QString()
-                                       << u"la semilla debe ser un número"_s;
-    QTest::addRow("argument") << QStringList{u"base.alm"_s} << 2 << QString()
-                              << u"teskaro-cli: argumento de más: base.alm\n"_s;
+        << QStringList{u"-x"_s} << QByteArray() << 2 << QString()
+        << u"teskaro-cli: opción desconocida: -x\n"_s << QByteArray();
+    QTest::addRow("seed not a number")
+        << QStringList{u"--seed"_s, u"-1"_s} << QByteArray() << 2 << QString()
+        << u"la semilla debe ser un número"_s << QByteArray();
+    QTest::addRow("argument") << QStringList{u"base.alm"_s} << QByteArray() << 2 << QString()
+                              << u"teskaro-cli: argumento de más: base.alm\n"_s << QByteArray();
+    QTest::addRow("a start that fails")
+        << seeded << QByteArray("LA LUNA ES BLANCA\n") << 1
+        << u"$ Recuperando ideas y recuerdos...\n%1\n$ en archivo default.alm ..."_s
+        << u" Adevertencia! - TESKARO\nTESKARO ha producido un fallo"_s
+        << QByteArray("A,B\r\nC\r\n");
+    QTest::addRow("a session replayed from a seed")
+        << seeded
+        << QByteArray("el sol es una estrella\r\n/consulta\n¿que sabes del sol?\nQUE SABES DE MI "
+                      "PERRO\n/invertir\nQUE SABES DE MI PERRO\n/estado\nFIN\nLA LUNA ES BLANCA")
+        << 0
+        << u"$ Recuperando ideas y recuerdos...\n%1\n\n$ Realmente no poseo ningún dato en mi "
+           u"memoria, pero ...\n:) ESTOY LISTO PARA UNA SESION.\n:) ENSEÑAME ALGO INTRODUCIENDO "
+           u"DATOS \n\n  [ EL SOL ES UNA ESTRELLA ]\n:) HE COMPRENDIDO ESO SOBRE   EL SOL ... "
+           u"\n\n\n$   ... cambiando a modo consulta ...\n\n:) PLANTEAME CUALQUIER CUESTION QUE "
+           u"TE INTERESE \n\n  [  QUE SABES DEL SOL  ]\n:) EN CIERTA OCASION PUDE APRENDER QUE "
+           u"EL SOL ES UNA ESTRELLA \n\n  [ QUE SABES DE MI PERRO ]\n:( NUNCA ME HAN COMENTADO "
+           u"NADA ACERCA DE  TU PERRO \n\n  [ QUE SABES DE MI PERRO ]\n:( NUNCA ME HAN "
+           u"COMENTADO NADA ACERCA DE  MI PERRO \n\n  [ FIN ]\n"_s
+        << u"información\nBase de conocimiento : default.alm | Aprendizaje directo: 2 | Modo: "
+           u"Consulta\n"_s
+        << QByteArray();
 }
 
-void TestCli::commandLine()
+void TestCli::runsAsAProgram()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(int, status);
+    QFETCH(QByteArray, input);
     QFETCH(QString, out);
     QFETCH(QString, err);
+    QFETCH(QByteArray, file);
 
     TestFolder folder;
-    const ProcessResult run = runCli({}, arguments);
-    QCOMPARE(run.status, status);
-    QCOMPARE(QString::fromUtf8(run.out), out);
+    if (!file.isNull())
+        folder.write(u"default.alm"_s, file);
+    const ProcessResult run = runProgram(u"teskaro-cli"_s, arguments, {input});
+    QVERIFY(run.finished);
+    QTEST(run.status, "status");
+    QCOMPARE(QString::fromUtf8(run.out),
+             out.contains(u"%1"_s) ? out.arg(QDir::currentPath()) : out);
     QVERIFY2(run.err.contains(err), qPrintable(run.err));
+    if (run.status == 0 && !input.isEmpty())
+        QVERIFY(fileHolds(u"default.alm"_s, sunRecords, true)); // the start-up sort may come first
+    else if (!file.isNull())
+        QCOMPARE(folder.read(u"default.alm"_s), file);
 }
 
 // Killed with SIGKILL while it learns a long list of statements, its start-up

@@ -9,8 +9,8 @@
 #include "ui/mainwindow.h"
 
 #include <QLineEdit>
-#include <QTextEdit>
 #include <QTest>
+#include <QTextEdit>
 
 namespace teskaro::testing {
 

@@ -149,7 +149,8 @@ void TestMainWindow::learnsThenAnswersTypedInTheWindow()
     QTest::keyClick(rig.input(), Qt::Key_C, Qt::ControlModifier);
     for (const QString &name : {u"logicRules"_s, u"realTimeLogic"_s, u"realTimeLogic"_s})
         rig.child<QAction>(name)->trigger();
-    QVERIFY(rig.engine.session().logicRulesApplied() && !rig.engine.session().realTimeLogicApplied());
+    QVERIFY(rig.engine.session().logicRulesApplied() &&
+            !rig.engine.session().realTimeLogicApplied());
     QVERIFY(rig.child<QAction>(u"logicRules"_s)->isChecked());
     rig.typeLine(u"que sabes sobre los perros"_s);
     QVERIFY(rig.transcript().endsWith(u"LOS PERROS SON ANIMALES LEALES \n"_s)); // the answer

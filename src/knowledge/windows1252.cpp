@@ -3,21 +3,63 @@
 
 #include "windows1252.h"
 
-#include <QStringEncoder>
-
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace teskaro {
 
 namespace {
 
-// The 0x80..0x9F block of the code page: its printable characters, plus the
-// five undefined bytes, which decode to the matching C1 control as the
-// system converters do. Every other byte is the Latin-1 character.
-constexpr char16_t highBlock[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+// The code page, byte by byte: both directions read this one table. Bytes
+// 0x80..0x9F hold the code page's own printable characters, plus the five
+// undefined bytes, which decode to the matching C1 control as the system
+// converters do (and so read back as the same byte). Every other byte is the
+// Latin-1 character of the same number.
+constexpr std::array<char16_t, 256> codePage = [] {
+    constexpr char16_t highBlock[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::array<char16_t, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte)
+        table[byte] = char16_t(byte);
+    std::copy(std::begin(highBlock), std::end(highBlock), table.begin() + 0x80);
+    return table;
+}();
+
+constexpr bool inHighBlock(char16_t u)
+{
+    return u >= 0x80 && u <= 0x9F;
+}
+
+// The decoder widens every byte outside the high block as it is, and the
+// encoder looks only in the block for a character not at its own number:
+// both hold because only the block differs from Latin-1. A round trip holds
+// because no two bytes decode to the same character.
+constexpr bool onlyHighBlockDiffersAndNoCharacterTwice()
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        if (!inHighBlock(char16_t(byte)) && codePage[byte] != byte)
+            return false;
+        for (int other = byte + 1; other < 256; ++other) {
+            if (codePage[other] == codePage[byte])
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(onlyHighBlockDiffersAndNoCharacterTwice());
+
+// The byte that decodes to the character, or -1 when the code page lacks it.
+int byteOf(char16_t u)
+{
+    if (u <= 0xFF && codePage[u] == u)
+        return u;
+    const auto block = std::span(codePage).subspan(0x80, 0x20);
+    const auto found = std::find(block.begin(), block.end(), u);
+    return found == block.end() ? -1 : 0x80 + int(found - block.begin());
+}
 
 } // namespace
 
@@ -55,40 +97,36 @@ void decodeWindows1252(QByteArrayView bytes, QString &into)
         return;
     for (qsizetype i = 0; i < size; ++i) {
         if (uchar(in[i] - 0x80u) < 0x20u)
-            out[i] = highBlock[in[i] - 0x80u];
+            out[i] = codePage[in[i]];
     }
 }
 
 QByteArray encodeWindows1252(QStringView text)
 {
-    QStringEncoder encoder("windows-1252");
-    if (std::all_of(text.begin(), text.end(), isWindows1252))
-        return encoder.encode(text);
-    return encoder.encode(fitToWindows1252(text));
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            bytes += '?'; // one character, though two units
+            ++i;
+            continue;
+        }
+        const int byte = byteOf(c.unicode());
+        bytes += byte < 0 ? '?' : char(byte);
+    }
+    return bytes;
 }
 
 bool isWindows1252(QChar c)
 {
-    const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return true;
-    return std::find(std::begin(highBlock), std::end(highBlock), u) != std::end(highBlock);
+    return byteOf(c.unicode()) >= 0;
 }
 
+// What the file will hold, read back: the same replacements by construction.
 QString fitToWindows1252(QStringView text)
 {
-    QString fitted;
-    fitted.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            fitted += u'?';
-            ++i;
-        } else {
-            fitted += isWindows1252(c) ? c : QChar(u'?');
-        }
-    }
-    return fitted;
+    return decodeWindows1252(encodeWindows1252(text));
 }
 
 } // namespace teskaro

@@ -1,0 +1,160 @@
+// SPDX-FileCopyrightText: 2026 Teskaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The Windows-1252 code page both ways, byte by byte, checked against the
+// code page's chart; and the subject search of a question against
+// QStringView::indexOf.
+
+#include "dialogue/queryinterpreter.h"
+#include "knowledge/windows1252.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace teskaro;
+
+class TestCodePage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyByteReadsAsItsCharacterAndBack_data();
+    void everyByteReadsAsItsCharacterAndBack();
+    void wholeBuffersReadAndWriteAlike();
+    void charactersOutsideBecomeQuestionMarks_data();
+    void charactersOutsideBecomeQuestionMarks();
+    void subjectSearchFindsWhatIndexOfFinds_data();
+    void subjectSearchFindsWhatIndexOfFinds();
+};
+
+namespace {
+
+// Bytes 0x80..0x9F as the chart shows them. The five bytes the chart leaves
+// undefined read as the C1 control of the same number, so that any file
+// reads back byte for byte.
+const QString chartHighBlock = u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F"
+                               u"\u0090‘’“”•–—˜™š›œ\u009DžŸ"_s;
+
+// Every other byte is the Latin-1 character, which Unicode numbers alike.
+QChar chartCharacter(int byte)
+{
+    return byte >= 0x80 && byte < 0xA0 ? chartHighBlock.at(byte - 0x80) : QChar(byte);
+}
+
+} // namespace
+
+void TestCodePage::everyByteReadsAsItsCharacterAndBack_data()
+{
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<QChar>("character");
+    for (int byte = 0; byte < 256; ++byte)
+        QTest::addRow("0x%02X", byte) << byte << chartCharacter(byte);
+}
+
+void TestCodePage::everyByteReadsAsItsCharacterAndBack()
+{
+    QFETCH(int, byte);
+    QFETCH(QChar, character);
+    const QByteArray bytes(1, char(byte));
+    QCOMPARE(decodeWindows1252(bytes), QString(character));
+    QCOMPARE(encodeWindows1252(QString(character)), bytes);
+    QVERIFY(isWindows1252(character));
+    QCOMPARE(fitToWindows1252(QString(character)), QString(character));
+}
+
+// Long buffers take the decoder's vector path, with and without bytes of
+// the code page's own block; decoding into a used string drops what it held.
+void TestCodePage::wholeBuffersReadAndWriteAlike()
+{
+    QByteArray bytes;
+    QString text;
+    for (int round = 0; round < 3; ++round) {
+        for (int byte = 0; byte < 256; ++byte) {
+            bytes += char(byte);
+            text += chartCharacter(byte);
+        }
+    }
+    QString into = u"previous contents"_s.repeated(100);
+    decodeWindows1252(bytes, into);
+    QCOMPARE(into, text);
+    QCOMPARE(encodeWindows1252(text), bytes);
+    const QByteArray latin1 = bytes.sliced(0xA0, 256 + 0x80); // 0xA0..0xFF, 0x00..0x7F
+    QCOMPARE(decodeWindows1252(latin1), text.sliced(0xA0, 256 + 0x80));
+}
+
+void TestCodePage::charactersOutsideBecomeQuestionMarks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("fitted");
+    const QChar high(0xD83D);
+    const QChar low(0xDE00);
+    QTest::newRow("C1 control under the euro's byte") << u"\u0080"_s << "?"_ba << u"?"_s;
+    QTest::newRow("C1 control under Ÿ's byte") << u"\u009F"_s << "?"_ba << u"?"_s;
+    QTest::newRow("just past Latin-1") << u"\u0100"_s << "?"_ba << u"?"_s;
+    QTest::newRow("beside the euro") << u"\u20AD"_s << "?"_ba << u"?"_s;
+    QTest::newRow("Cyrillic and Chinese") << u"Ж中"_s << "??"_ba << u"??"_s;
+    QTest::newRow("combining accent") << u"E\u0301"_s << "E?"_ba << u"E?"_s;
+    QTest::newRow("surrogate pair is one") << u"\U0001F600"_s << "?"_ba << u"?"_s;
+    QTest::newRow("lone high") << QString(high) + u'A' << "?A"_ba << u"?A"_s;
+    QTest::newRow("lone high at the end") << u'A' + QString(high) << "A?"_ba << u"A?"_s;
+    QTest::newRow("lone low") << QString(low) << "?"_ba << u"?"_s;
+    QTest::newRow("low before high is two") << QString(low) + high << "??"_ba << u"??"_s;
+    QTest::newRow("mixed") << u"AÑO €5 😀 Ж!"_s
+                           << "A\xD1O \x80"
+                              "5 ? ?!"_ba
+                           << u"AÑO €5 ? ?!"_s;
+}
+
+void TestCodePage::charactersOutsideBecomeQuestionMarks()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, fitted);
+    QCOMPARE(encodeWindows1252(text), bytes);
+    QCOMPARE(fitToWindows1252(text), fitted);
+    if (text.size() == 1)
+        QVERIFY(!isWindows1252(text.front()));
+}
+
+void TestCodePage::subjectSearchFindsWhatIndexOfFinds_data()
+{
+    QTest::addColumn<QString>("alphabet");
+    QTest::addColumn<quint32>("seed");
+    QTest::newRow("one letter") << u"A"_s << 1u;
+    QTest::newRow("two letters") << u"AB"_s << 2u;
+    QTest::newRow("letters and a blank") << u"AB "_s << 3u;
+    // Ł shares its low byte with A, as the bad-character table sees them.
+    QTest::newRow("a shared low byte") << u"AŁB"_s << 4u;
+}
+
+void TestCodePage::subjectSearchFindsWhatIndexOfFinds()
+{
+    QFETCH(QString, alphabet);
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    const auto randomText = [&](int longest) {
+        QString text;
+        for (int n = random.bounded(longest + 1); n > 0; --n)
+            text += alphabet[random.bounded(alphabet.size())];
+        return text;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        const QString topic = randomText(40);
+        // A piece of the topic (found for sure, empty at times), a short
+        // subject, or one often longer than the topic.
+        const QString subject = round % 3 == 0
+                                    ? topic.mid(random.bounded(topic.size() + 1), random.bounded(8))
+                                : round % 3 == 1 ? randomText(8)
+                                                 : randomText(50);
+        const qsizetype expected = QStringView(topic).indexOf(subject);
+        const qsizetype found = SubjectSearch(subject).indexIn(topic);
+        QVERIFY2(found == expected,
+                 qPrintable(u"«%1» in «%2»: %3, not %4"_s.arg(
+                     subject, topic, QString::number(found), QString::number(expected))));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCodePage)
+#include "tst_codepage.moc"

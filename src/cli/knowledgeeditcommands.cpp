@@ -129,6 +129,7 @@ void KnowledgeEditCommands::edited(const KnowledgeEdit &edit)
         m_print(u"Rehecho"_s);
         break;
     }
+    tell(edit.note);
 }
 
 } // namespace teskaro

@@ -5,6 +5,7 @@
 
 #include "knowledge/knowledgefile.h"
 #include "knowledge/knowledgelines.h"
+#include "knowledge/knowledgetable.h"
 #include "knowledge/knowledgewriter.h"
 #include "knowledge/recordformat.h"
 #include "knowledge/windows1252.h"
@@ -134,31 +135,46 @@ KnowledgeChange inverseOf(const KnowledgeChange &change)
     inverse.removedRows = change.removedRows;
     inverse.added = change.removed;
     inverse.addedRows = change.removedRows;
-    inverse.expected = change.after;
+    inverse.expected = change.after.bytes;
+    inverse.since = change.after;
     return inverse;
 }
 
 QString applyChange(const QString &fileName, KnowledgeChange &change)
 {
     QString refusal;
-    const auto transform = [&](const QByteArray &bytes) -> std::optional<QByteArray> {
-        KnowledgeLines file = parseKnowledgeLines(bytes);
-        if (!file.ok) {
-            refusal = file.problem;
+    const auto transform = [&](const QByteArray &bytes,
+                               const FileIdentity &file) -> std::optional<QByteArray> {
+        KnowledgeLines parsed = parseKnowledgeLines(bytes);
+        if (!parsed.ok) {
+            refusal = parsed.problem;
             return std::nullopt;
         }
-        QList<KnowledgeLine> &lines = file.lines;
+        QList<KnowledgeLine> &lines = parsed.lines;
         const auto holds = [&](int row, const KnowledgeRecord &record) {
             return row >= 0 && row < lines.size() && lines[row].record == record;
         };
+        const auto copies = [&](const KnowledgeRecord &record) {
+            return std::count_if(lines.begin(), lines.end(),
+                                 [&](const KnowledgeLine &line) { return line.record == record; });
+        };
+        const bool onlyGrown =
+            change.since && file == change.since->file && bytes.startsWith(change.since->bytes);
         // Each record to take out where it was listed, else its first
         // occurrence not taken already.
         QList<int> rows;
+        change.kept.clear();
         for (qsizetype i = 0; i < change.removed.size(); ++i) {
+            const KnowledgeRecord &record = change.removed[i];
+            if (change.since && !onlyGrown && copies(record) == change.removed.count(record)) {
+                if (!change.kept.contains(record))
+                    change.kept += record;
+                continue;
+            }
             const int listed = change.removedRows.value(i, -1);
-            int row = holds(listed, change.removed[i]) && !rows.contains(listed) ? listed : -1;
+            int row = holds(listed, record) && !rows.contains(listed) ? listed : -1;
             for (int r = 0; row < 0 && r < lines.size(); ++r) {
-                if (holds(r, change.removed[i]) && !rows.contains(r))
+                if (holds(r, record) && !rows.contains(r))
                     row = r;
             }
             if (row < 0) {
@@ -167,32 +183,41 @@ QString applyChange(const QString &fileName, KnowledgeChange &change)
             }
             rows += row;
         }
-        if (!rows.isEmpty()) {
-            for (qsizetype i = 0; i < change.added.size(); ++i)
-                lines[rows[i]] = lineOf(change.added[i]);
-            QList<int> gone = rows.sliced(change.added.size());
-            std::sort(gone.rbegin(), gone.rend());
-            for (int row : gone)
-                lines.removeAt(row);
-        } else if (bytes == change.expected) {
-            QList<qsizetype> order(change.added.size());
-            std::iota(order.begin(), order.end(), 0);
-            std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        // Records put in take the places of those taken out; the rest go
+        // back where they were if nothing changed since, else at the end.
+        const qsizetype replaced = std::min(rows.size(), change.added.size());
+        for (qsizetype i = 0; i < replaced; ++i)
+            lines[rows[i]] = lineOf(change.added[i]);
+        QList<int> gone = rows.sliced(replaced);
+        std::sort(gone.rbegin(), gone.rend());
+        for (int row : gone)
+            lines.removeAt(row);
+        QList<qsizetype> rest(change.added.size() - replaced);
+        std::iota(rest.begin(), rest.end(), replaced);
+        if (rows.isEmpty() && bytes == change.expected) {
+            std::sort(rest.begin(), rest.end(), [&](qsizetype a, qsizetype b) {
                 return change.addedRows[a] < change.addedRows[b];
             });
-            for (qsizetype i : order)
+            for (qsizetype i : rest)
                 lines.insert(std::min<qsizetype>(change.addedRows[i], lines.size()),
                              lineOf(change.added[i]));
         } else {
-            for (const KnowledgeRecord &record : std::as_const(change.added))
-                lines += lineOf(record);
+            for (qsizetype i : rest)
+                lines += lineOf(change.added[i]);
         }
-        change.after = joinKnowledgeLines(lines);
-        return change.after;
+        if (lines.size() > KnowledgeTable::capacity) {
+            refusal = u"el archivo tendría %1 registros, y no se pueden leer más de %2"_s.arg(
+                QString::number(lines.size()), QString::number(KnowledgeTable::capacity));
+            return std::nullopt;
+        }
+        change.after.bytes = joinKnowledgeLines(lines);
+        return change.after.bytes;
     };
     const FileWriteOutcome outcome = rewriteKnowledgeFile(fileName, transform);
-    if (outcome.ok)
+    if (outcome.ok) {
+        change.after.file = outcome.written;
         return {};
+    }
     return outcome.refused ? refusal : outcome.reason;
 }
 

@@ -3,11 +3,14 @@
 
 #pragma once
 
+#include "knowledge/knowledgefile.h"
 #include "knowledgelisting.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 namespace teskaro {
 
@@ -24,6 +27,12 @@ KnowledgeListing listStatements(const QString &fileName);
 // were, or, with nothing taken out, back where they were when the file has
 // not changed since (it holds `after` of the change this one undoes), else
 // at the end.
+//
+// An undo or a redo takes back a step of the history; `since` is the file
+// as that step left it. A record it would take out that the file holds no
+// more copies of than it takes may have been learned again by someone else
+// since: unless the same file has only grown since (so any copy learned
+// since would be an extra one), such a record is kept, and listed in `kept`.
 struct KnowledgeChange
 {
     QList<KnowledgeRecord> removed;
@@ -31,7 +40,14 @@ struct KnowledgeChange
     QList<KnowledgeRecord> added;
     QList<int> addedRows;
     QByteArray expected; // the whole file that allows putting records back in place
-    QByteArray after;    // the whole file once applied
+    struct FileState
+    {
+        QByteArray bytes;
+        FileIdentity file;
+    };
+    FileState after; // the whole file once applied
+    std::optional<FileState> since;
+    QList<KnowledgeRecord> kept;
 };
 
 // The change that forgets the statements, both records of each.
@@ -45,8 +61,9 @@ std::optional<KnowledgeChange> correctionOf(const KnowledgeStatement &statement,
 // The change that takes an applied one back.
 KnowledgeChange inverseOf(const KnowledgeChange &change);
 
-// Rewrites the file with the change, under the file's lock. Returns why it
-// could not, or an empty string.
+// Rewrites the file with the change, under the file's lock. Refuses a
+// change that would leave more records than a table can load. Returns why
+// it could not, or an empty string.
 QString applyChange(const QString &fileName, KnowledgeChange &change);
 
 } // namespace teskaro

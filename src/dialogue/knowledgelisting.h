@@ -47,6 +47,7 @@ struct KnowledgeEdit
     Kind kind = Kind::Forget;
     qsizetype statements = 0;  // how many were forgotten or corrected
     KnowledgeRecord corrected; // a correction's statement as stored
+    QString note;              // what else the user must know of it; often empty
 };
 
 } // namespace teskaro

@@ -3,14 +3,46 @@
 
 #include "statementeditor.h"
 
+#include "knowledge/recordformat.h"
 #include "knowledgeediting.h"
 #include "session.h"
+#include "textrules.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace teskaro {
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Records an undo or a redo kept, told as statements: a mirror record goes
+// without saying when its statement is told.
+QString keptNote(const QList<KnowledgeRecord> &kept)
+{
+    QList<KnowledgeRecord> ordered = kept;
+    std::stable_partition(ordered.begin(), ordered.end(), [](const KnowledgeRecord &record) {
+        return startsWithCopula(trimBlanks(record.statement));
+    });
+    QList<KnowledgeRecord> told;
+    QStringList statements;
+    for (const KnowledgeRecord &record : ordered) {
+        if (told.contains(KnowledgeRecord{record.statement, record.topic}))
+            continue;
+        told += record;
+        statements += trimBlanks(record.topic).toString() + u" | "_s +
+                      trimBlanks(record.statement).toString();
+    }
+    if (statements.isEmpty())
+        return {};
+    return u"Se ha conservado "_s + statements.join(u"; "_s) +
+           u": el archivo ha cambiado desde entonces y no se distingue de lo que pudo aprenderse "
+           u"después"_s;
+}
+
+} // namespace
 
 // Each change keeps the file it was made to: the session may have listed
 // another since.
@@ -52,7 +84,7 @@ QString StatementEditor::forget(const QList<KnowledgeStatement> &statements)
         return failure;
     m_history->done += {fileName, change};
     m_history->undone.clear();
-    changed({KnowledgeEdit::Kind::Forget, statements.size(), {}});
+    changed({KnowledgeEdit::Kind::Forget, statements.size(), {}, {}});
     return {};
 }
 
@@ -70,7 +102,7 @@ QString StatementEditor::correct(const KnowledgeStatement &statement, const QStr
         return failure;
     m_history->done += {fileName, *change};
     m_history->undone.clear();
-    changed({KnowledgeEdit::Kind::Correct, 1, change->added.first()});
+    changed({KnowledgeEdit::Kind::Correct, 1, change->added.first(), {}});
     return {};
 }
 
@@ -83,8 +115,10 @@ QString StatementEditor::undo()
     KnowledgeChange inverse = inverseOf(step.change);
     if (QString failure = apply(step.fileName, inverse); !failure.isEmpty())
         return failure;
-    m_history->undone += m_history->done.takeLast();
-    changed({KnowledgeEdit::Kind::Undo, 0, {}});
+    History::Step undone = m_history->done.takeLast();
+    undone.change.since = inverse.after;
+    m_history->undone += undone;
+    changed({KnowledgeEdit::Kind::Undo, 0, {}, keptNote(inverse.kept)});
     return {};
 }
 
@@ -97,7 +131,7 @@ QString StatementEditor::redo()
         return failure;
     m_history->undone.removeLast();
     m_history->done += step;
-    changed({KnowledgeEdit::Kind::Redo, 0, {}});
+    changed({KnowledgeEdit::Kind::Redo, 0, {}, keptNote(step.change.kept)});
     return {};
 }
 
@@ -114,6 +148,8 @@ QString StatementEditor::apply(const QString &fileName, KnowledgeChange &change)
     const QString failure = applyChange(fileName, change);
     if (failure.isEmpty())
         return {};
+    // Often the file changed under the listing: it is shown as it is now.
+    relist();
     return u"No se ha cambiado nada en "_s + fileName + u": "_s + failure;
 }
 

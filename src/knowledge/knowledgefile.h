@@ -41,12 +41,24 @@ struct FileReadOutcome
     QString reason;
 };
 
+// Which file is under a name. A rewrite puts a new file there; an append
+// keeps the one that is there.
+struct FileIdentity
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 birth = 0; // when it was made, in nanoseconds, where the system keeps it
+
+    friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
+};
+
 struct FileWriteOutcome
 {
     bool ok = false;
     bool refused = false; // the admission test said no; nothing was written
     QString reason;
-    QString setAside = {}; // the side file that took a broken tail, if one was found
+    QString setAside = {};     // the side file that took a broken tail, if one was found
+    FileIdentity written = {}; // the file under the name once written
 };
 
 FileReadOutcome readKnowledgeFile(const QString &fileName);
@@ -76,6 +88,11 @@ FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray
 FileWriteOutcome
 rewriteKnowledgeFile(const QString &fileName,
                      const std::function<std::optional<QByteArray>(const QByteArray &)> &transform);
+// The same, telling the transform which file it is replacing.
+FileWriteOutcome rewriteKnowledgeFile(
+    const QString &fileName,
+    const std::function<std::optional<QByteArray>(const QByteArray &, const FileIdentity &)>
+        &transform);
 
 // Copies the source file to the destination, replacing what is there through
 // a rename, so that neither file is ever left half written. Refuses to copy

@@ -8,6 +8,8 @@
 
 #pragma once
 
+#include "knowledgefile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -108,6 +110,9 @@ int openChecked(const QByteArray &path, int flags, Descriptor &out);
 // Opens and locks the file that the name still leads to once it is locked.
 int openLocked(const QByteArray &path, int flags, int lockOperation, Descriptor &out);
 
+// Which file a descriptor is open on.
+FileIdentity identityOf(int fd);
+
 // Reading (knowledgefile_posix_reading.cpp): all of an open file, refused
 // beyond largestFile.
 int readAll(int fd, QByteArray &bytes);
@@ -118,7 +123,7 @@ int writeAll(int fd, const char *data, qsizetype size);
 // Rewriting (knowledgefile_posix_rewriting.cpp).
 void syncFolderOf(const QByteArray &path);
 int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t mode, ino_t inode,
-                         const FileStatus *replaced);
+                         const FileStatus *replaced, FileIdentity *written = nullptr);
 
 // Setting aside (knowledgefile_posix_tail.cpp): a broken tail of the locked
 // file goes to NAME.incompleto and off bytes; sideFile names it then.

@@ -70,6 +70,23 @@ int openChecked(const QByteArray &path, int flags, Descriptor &out)
     return 0;
 }
 
+FileIdentity identityOf(int fd)
+{
+    FileIdentity identity;
+    FileStatus status{};
+    if (::fstat(fd, &status) == 0)
+        identity = {quint64(status.st_dev), quint64(status.st_ino), 0};
+    // An inode number freed by a rewrite may come back; when the file was
+    // made tells the new file from the old one.
+    struct statx extended
+    {};
+    if (::statx(fd, "", AT_EMPTY_PATH, STATX_BTIME, &extended) == 0 &&
+        (extended.stx_mask & STATX_BTIME))
+        identity.birth =
+            qint64(extended.stx_btime.tv_sec) * 1000000000 + extended.stx_btime.tv_nsec;
+    return identity;
+}
+
 // Opens the file and locks it, making sure that once the lock is held the
 // name still leads to the locked file: a rewrite renames a new file over the
 // old one, and work done on the old one would be lost.

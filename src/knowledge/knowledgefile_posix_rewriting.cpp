@@ -67,7 +67,7 @@ void removeStaleTemporaries(const QString &folder, ino_t inode)
 // another user (root above all) never takes the file from its owner; where
 // that is not permitted, nothing is replaced.
 int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t mode, ino_t inode,
-                         const FileStatus *replaced)
+                         const FileStatus *replaced, FileIdentity *written)
 {
     const QString folder = QFileInfo(target).absolutePath();
     removeStaleTemporaries(folder, inode);
@@ -94,6 +94,8 @@ int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t 
         return error;
     }
     syncFolderOf(path);
+    if (written)
+        *written = identityOf(out.get());
     return 0;
 }
 
@@ -104,6 +106,15 @@ using namespace posix;
 FileWriteOutcome
 rewriteKnowledgeFile(const QString &fileName,
                      const std::function<std::optional<QByteArray>(const QByteArray &)> &transform)
+{
+    return rewriteKnowledgeFile(
+        fileName, [&](const QByteArray &bytes, const FileIdentity &) { return transform(bytes); });
+}
+
+FileWriteOutcome rewriteKnowledgeFile(
+    const QString &fileName,
+    const std::function<std::optional<QByteArray>(const QByteArray &, const FileIdentity &)>
+        &transform)
 {
     // Rewrite the file a symbolic link leads to, not the link itself.
     const QFileInfo info(fileName);
@@ -123,7 +134,7 @@ rewriteKnowledgeFile(const QString &fileName,
     QString setAside;
     if (const int error = setAsideTail(fd.get(), path, old, setAside))
         return {false, false, fileErrorReason(error)};
-    const std::optional<QByteArray> transformed = transform(old);
+    const std::optional<QByteArray> transformed = transform(old, identityOf(fd.get()));
     if (!transformed)
         return {false, true, {}, setAside};
     const QByteArray &renewed = *transformed;
@@ -131,10 +142,11 @@ rewriteKnowledgeFile(const QString &fileName,
     FileStatus oldInfo{};
     if (::fstat(fd.get(), &oldInfo) != 0)
         return {false, false, fileErrorReason(errno), setAside};
+    FileIdentity written;
     if (const int error = replaceThroughRename(target, renewed, oldInfo.st_mode & 07777,
-                                               oldInfo.st_ino, &oldInfo))
+                                               oldInfo.st_ino, &oldInfo, &written))
         return {false, false, fileErrorReason(error), setAside};
-    return {true, false, {}, setAside};
+    return {true, false, {}, setAside, written};
 }
 
 FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &destinationName)

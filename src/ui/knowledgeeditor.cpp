@@ -177,6 +177,8 @@ KnowledgeEditor::KnowledgeEditor(DialogueEngine &engine, MessageBoxes &messages,
     connect(m_forget, &QPushButton::clicked, this, &KnowledgeEditor::forgetSelected);
     connect(forget, &QAction::triggered, this, &KnowledgeEditor::forgetSelected);
     connect(&session, &Session::statementsListed, this, &KnowledgeEditor::showListing);
+    connect(&session, &Session::statementsEdited, this,
+            [this](const KnowledgeEdit &done) { tell(done.note); });
     // A rewrite renames a new file over the old one: the watch is renewed.
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this,
             [this] { m_engine.relistStatements(); });

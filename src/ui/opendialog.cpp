@@ -68,7 +68,7 @@ OpenDialog::OpenDialog(MessageBoxes &messages, QWidget *parent)
 
 void OpenDialog::accept()
 {
-    const QString path = openDialogName(m_browser->folderPath(), m_browser->selectedFileName());
+    const QString path = chosenFilePath(m_browser->folderPath(), m_browser->selectedFileName());
     QDialog::accept();
     Q_EMIT chosen(path);
 }

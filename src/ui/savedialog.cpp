@@ -89,7 +89,7 @@ void SaveDialog::save()
 {
     const QString typed = m_nameBox->text();
     if (!trimmedBlanks(typed).isEmpty())
-        m_chosenPath = saveDialogName(m_browser->folderPath(), typed);
+        m_chosenPath = saveAsFilePath(m_browser->folderPath(), typed);
     accept();
 }
 

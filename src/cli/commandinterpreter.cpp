@@ -159,7 +159,7 @@ void CommandInterpreter::openFile(const QString &fileName)
         print(u"No existe el archivo "_s + fileName);
         return;
     }
-    m_engine.openKnowledgeFile(openDialogName(file.absolutePath(), file.fileName()));
+    m_engine.openKnowledgeFile(chosenFilePath(file.absolutePath(), file.fileName()));
 }
 
 // The save-as dialog opens on the current folder; a name that holds a
@@ -181,7 +181,7 @@ void CommandInterpreter::saveAs(const QString &name)
         print(u"No se ha guardado nada: falta el nombre del archivo detrás de "_s + name);
         m_engine.cancelSaveAs();
     } else {
-        m_engine.saveKnowledgeFileAs(saveDialogName(folder, typedName));
+        m_engine.saveKnowledgeFileAs(saveAsFilePath(folder, typedName));
     }
 }
 

@@ -7,12 +7,12 @@
 
 namespace teskaro {
 
-QString openDialogName(const QString &folderPath, const QString &fileName)
+QString chosenFilePath(const QString &folderPath, const QString &fileName)
 {
     return trimBlanks(folderPath + folderSeparator + fileName).toString();
 }
 
-QString saveDialogName(const QString &folderPath, const QString &typedName)
+QString saveAsFilePath(const QString &folderPath, const QString &typedName)
 {
     QString name =
         trimBlanks(folderPath + folderSeparator + trimBlanks(typedName).toString()).toString();

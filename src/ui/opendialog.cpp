@@ -10,6 +10,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,20 +37,19 @@ OpenDialog::OpenDialog(MessageBoxes &messages, QWidget *parent)
     auto *choice = new QGroupBox(u"Seleccione la base de conocimientos a utilizar"_s, this);
     auto *lists = new QVBoxLayout(choice);
     lists->addWidget(m_browser);
-    auto *buttons = new QHBoxLayout;
-    auto *openButton = new QPushButton(u"&Abrir"_s, choice);
+    // Buttons of our own text rather than standard ones, whose captions
+    // Qt's translations would set.
+    auto *buttons = new QDialogButtonBox(choice);
+    QPushButton *openButton = buttons->addButton(u"&Abrir"_s, QDialogButtonBox::AcceptRole);
     openButton->setObjectName(u"openButton"_s);
     openButton->setDefault(true);
-    auto *cancelButton = new QPushButton(u"&Cancelar"_s, choice);
+    QPushButton *cancelButton = buttons->addButton(u"&Cancelar"_s, QDialogButtonBox::RejectRole);
     cancelButton->setObjectName(u"cancelButton"_s);
-    buttons->addStretch(1);
-    buttons->addWidget(openButton);
-    buttons->addWidget(cancelButton);
-    lists->addLayout(buttons);
+    lists->addWidget(buttons);
     layout->addWidget(choice, 1);
 
-    connect(openButton, &QPushButton::clicked, this, &OpenDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &OpenDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &OpenDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &OpenDialog::reject);
     connect(m_browser, &FolderBrowser::fileDoubleClicked, this, &OpenDialog::accept);
 
     resize(760, 460);
@@ -68,7 +68,7 @@ OpenDialog::OpenDialog(MessageBoxes &messages, QWidget *parent)
 
 void OpenDialog::accept()
 {
-    const QString path = openDialogName(m_browser->folderPath(), m_browser->selectedFileName());
+    const QString path = chosenFilePath(m_browser->folderPath(), m_browser->selectedFileName());
     QDialog::accept();
     Q_EMIT chosen(path);
 }

@@ -9,6 +9,7 @@
 #include "knowledgeexplanation.h"
 #include "platform/drives.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
 #include <QFrame>
@@ -62,20 +63,19 @@ SaveDialog::SaveDialog(MessageBoxes &messages, QWidget *parent)
     rule->setFrameShadow(QFrame::Sunken);
     lists->addWidget(rule);
 
-    auto *buttons = new QHBoxLayout;
-    auto *saveButton = new QPushButton(u"&Guardar"_s, choice);
+    // Buttons of our own text rather than standard ones, whose captions
+    // Qt's translations would set.
+    auto *buttons = new QDialogButtonBox(choice);
+    QPushButton *saveButton = buttons->addButton(u"&Guardar"_s, QDialogButtonBox::AcceptRole);
     saveButton->setObjectName(u"saveButton"_s);
     saveButton->setDefault(true);
-    auto *cancelButton = new QPushButton(u"&Cancelar"_s, choice);
+    QPushButton *cancelButton = buttons->addButton(u"&Cancelar"_s, QDialogButtonBox::RejectRole);
     cancelButton->setObjectName(u"cancelButton"_s);
-    buttons->addStretch(1);
-    buttons->addWidget(saveButton);
-    buttons->addWidget(cancelButton);
-    lists->addLayout(buttons);
+    lists->addWidget(buttons);
     layout->addWidget(choice, 1);
 
-    connect(saveButton, &QPushButton::clicked, this, &SaveDialog::save);
-    connect(cancelButton, &QPushButton::clicked, this, &SaveDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SaveDialog::save);
+    connect(buttons, &QDialogButtonBox::rejected, this, &SaveDialog::reject);
     connect(m_browser, &FolderBrowser::fileClicked, m_nameBox, &QLineEdit::setText);
     connect(m_browser, &FolderBrowser::fileDoubleClicked, this, &SaveDialog::save);
 
@@ -89,7 +89,7 @@ void SaveDialog::save()
 {
     const QString typed = m_nameBox->text();
     if (!trimBlanks(typed).isEmpty())
-        m_chosenPath = saveDialogName(m_browser->folderPath(), typed);
+        m_chosenPath = saveAsFilePath(m_browser->folderPath(), typed);
     accept();
 }
 

@@ -5,12 +5,15 @@
 #include "ui/folderbrowser.h"
 #include "ui/opendialog.h"
 #include "ui/qttranslation.h"
+#include "ui/savedialog.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
 #include <QListView>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTextBrowser>
 
@@ -32,6 +35,8 @@ private Q_SLOTS:
     void contextMenusInSpanishWithoutTheModeKeys();
     void learnsThenAnswersTypedInTheWindow();
     void openDialogPassesTheChosenFile();
+    void fileDialogsAnswerTheirKeys_data();
+    void fileDialogsAnswerTheirKeys();
     void helpOpensAtThePageAskedFor();
     void forgetsAndCorrectsFromTheKeyboard();
 };
@@ -175,6 +180,67 @@ void TestMainWindow::openDialogPassesTheChosenFile()
     QCOMPARE(rig.engine.session().knowledgeFile(), chosen);
     QVERIFY(rig.transcript().endsWith(u"$ abriendo base de conocimientos "_s + chosen +
                                       u" ...\n\n:) ESTOY LISTO PARA UNA SESION.\n"_s));
+}
+
+void TestMainWindow::fileDialogsAnswerTheirKeys_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("typed"); // the file selected to open, the name typed to save as
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("chosen"); // in the test folder; "-" when nothing is reported
+    const auto row = [](bool save, const char *typed, const char *keys, const char *chosen) {
+        const char *tag = !*typed ? "nothing" : *typed == ' ' ? "a blank" : typed;
+        QTest::addRow("%s %s, %s", save ? "save" : "open", tag, keys)
+            << save << QString::fromLatin1(typed) << QKeySequence(QString::fromLatin1(keys))
+            << QString::fromLatin1(chosen);
+    };
+    row(false, "MEDICINA.alm", "Return", "MEDICINA.alm");
+    row(false, "MEDICINA.alm", "Alt+A", "MEDICINA.alm");
+    row(false, "", "Alt+A", "");
+    row(false, "MEDICINA.alm", "Alt+C", "-");
+    row(false, "MEDICINA.alm", "Escape", "-");
+    row(true, "copia", "Return", "copia.alm");
+    row(true, "copia", "Alt+G", "copia.alm");
+    row(true, " ", "Return", "-");
+    row(true, "copia", "Alt+C", "-");
+    row(true, "copia", "Escape", "-");
+}
+
+// Enter presses the default button, each button answers its access key, and
+// either way the dialog closes; a choice is reported once.
+void TestMainWindow::fileDialogsAnswerTheirKeys()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, typed);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, chosen);
+    Fakes fakes;
+    TestFolder folder;
+    folder.write(u"MEDICINA.alm"_s, {});
+    QStringList reported;
+    QPointer<SaveDialog> saveDialog;
+    QPointer<QDialog> dialog;
+    if (save) {
+        dialog = saveDialog = new SaveDialog(fakes.messages);
+    } else {
+        auto *openDialog = new OpenDialog(fakes.messages); // goes once closed
+        connect(openDialog, &OpenDialog::chosen, openDialog,
+                [&reported](const QString &path) { reported += path; });
+        dialog = openDialog;
+    }
+    const auto cleanup = qScopeGuard([&dialog] { delete dialog.data(); });
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    if (saveDialog)
+        QTest::keyClicks(dialog->focusWidget(), typed);
+    else if (!typed.isEmpty())
+        static_cast<OpenDialog *>(dialog.data())->browser()->selectFile(typed);
+    QTest::keySequence(dialog->focusWidget(), keys);
+    QTRY_VERIFY(!dialog || !dialog->isVisible()); // an access key clicks a moment later
+    if (saveDialog && !saveDialog->chosenPath().isEmpty())
+        reported += saveDialog->chosenPath();
+    const QStringList expected{folder.path() + u'/' + chosen};
+    QCOMPARE(reported, chosen == u"-"_s ? QStringList() : expected);
 }
 
 void TestMainWindow::helpOpensAtThePageAskedFor()

@@ -4,42 +4,35 @@
 // teskaro-ordenar: sorts the records of a knowledge file in Spanish
 // alphabetical order, in place, without ever losing a record.
 
-#include "knowledge/knowledgelines.h"
-#include "knowledge/knowledgewriter.h"
+#include "common/linestool.h"
 
-#include <QCoreApplication>
-#include <QTextStream>
-
-#include <csignal>
-
+using namespace Qt::StringLiterals;
 using namespace teskaro;
+
+namespace {
+
+// The file named, default.alm when none is; the use for --help, and on
+// standard error for more than one argument.
+std::variant<QString, ToolExit> fileToSort(const QStringList &arguments)
+{
+    if (arguments.contains(u"--help"_s) || arguments.size() > 1)
+        return ToolExit{u"Uso: teskaro-ordenar [ARCHIVO]\n"
+                        u"Ordena alfabéticamente (A-N, Ñ, O-Z) los registros del archivo de "
+                        u"conocimientos\nARCHIVO (por omisión default.alm) y lo reemplaza sin "
+                        u"perder ningún registro.\nSi alguna línea no es un registro completo, "
+                        u"el archivo se deja como estaba.\n"_s,
+                        arguments.size() > 1 ? 2 : 0};
+    return arguments.value(0, u"default.alm"_s);
+}
+
+QString sorted(const QString &fileName, const LinesRewrite &rewrite)
+{
+    return QString::number(rewrite.linesWritten) + u" registros ordenados en "_s + fileName;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-
-    if (arguments.contains(QStringLiteral("--help")) || arguments.size() > 1) {
-        (arguments.size() > 1 ? err : out)
-            << "Uso: teskaro-ordenar [ARCHIVO]\n"
-               "Ordena alfabéticamente (A-N, Ñ, O-Z) los registros del archivo de "
-               "conocimientos\nARCHIVO (por omisión default.alm) y lo reemplaza sin "
-               "perder ningún registro.\nSi alguna línea no es un registro completo, "
-               "el archivo se deja como estaba.\n";
-        return arguments.size() > 1 ? 2 : 0;
-    }
-    const QString fileName = arguments.value(0, QStringLiteral("default.alm"));
-
-    const LinesRewrite sorted = rewriteKnowledgeLines(fileName, sortSpanish);
-    if (!sorted.setAside.isEmpty())
-        err << "teskaro-ordenar: " << setAsideNote(fileName, sorted.setAside) << '\n';
-    if (!sorted.ok) {
-        err << "teskaro-ordenar: " << fileName << ": " << sorted.problem << '\n';
-        return 1;
-    }
-    out << sorted.linesWritten << " registros ordenados en " << fileName << '\n';
-    return 0;
+    return runLinesTool(argc, argv, {u"teskaro-ordenar"_s, fileToSort, sortSpanish, sorted});
 }

@@ -4,48 +4,40 @@
 // repetido: removes repeated records from a knowledge file, in place,
 // keeping the first of each and the order of the rest.
 
-#include "knowledge/knowledgelines.h"
-#include "knowledge/knowledgewriter.h"
+#include "common/linestool.h"
 
-#include <QCoreApplication>
-#include <QTextStream>
-
-#include <csignal>
-
+using namespace Qt::StringLiterals;
 using namespace teskaro;
+
+namespace {
+
+// The one file named; the use for --help first, a short one on standard
+// error for any other number of arguments.
+std::variant<QString, ToolExit> fileToThin(const QStringList &arguments)
+{
+    if (arguments.value(0) == u"--help"_s)
+        return ToolExit{
+            u"Uso: repetido ARCHIVO\n"
+            u"Elimina del archivo de conocimientos ARCHIVO los registros repetidos (los "
+            u"que tienen\nsus dos campos iguales a los de un registro anterior), "
+            u"conserva el primero de cada\nuno y el orden de los demás, y reemplaza el "
+            u"archivo sin perder ningún otro registro.\nSi alguna línea no es un "
+            u"registro completo, el archivo se deja como estaba.\n"_s,
+            0};
+    if (arguments.size() != 1)
+        return ToolExit{u"Uso: repetido ARCHIVO   (repetido --help explica más)\n"_s, 2};
+    return arguments.first();
+}
+
+QString thinned(const QString &, const LinesRewrite &rewrite)
+{
+    return QString::number(rewrite.linesRead) + u" registros leídos, "_s +
+           QString::number(rewrite.linesRead - rewrite.linesWritten) + u" repetidos eliminados"_s;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-
-    if (arguments.value(0) == QStringLiteral("--help")) {
-        out << "Uso: repetido ARCHIVO\n"
-               "Elimina del archivo de conocimientos ARCHIVO los registros repetidos (los que "
-               "tienen\nsus dos campos iguales a los de un registro anterior), conserva el "
-               "primero de cada\nuno y el orden de los demás, y reemplaza el archivo sin "
-               "perder ningún otro registro.\nSi alguna línea no es un registro completo, el "
-               "archivo se deja como estaba.\n";
-        return 0;
-    }
-    if (arguments.size() != 1) {
-        err << "Uso: repetido ARCHIVO   (repetido --help explica más)\n";
-        return 2;
-    }
-    const QString fileName = arguments.first();
-
-    const LinesRewrite thinned =
-        rewriteKnowledgeLines(fileName, [](QList<KnowledgeLine> &lines) { removeRepeated(lines); });
-    if (!thinned.setAside.isEmpty())
-        err << "repetido: " << setAsideNote(fileName, thinned.setAside) << '\n';
-    if (!thinned.ok) {
-        err << "repetido: " << fileName << ": " << thinned.problem << '\n';
-        return 1;
-    }
-    out << thinned.linesRead << " registros leídos, " << thinned.linesRead - thinned.linesWritten
-        << " repetidos eliminados\n";
-    return 0;
+    return runLinesTool(argc, argv, {u"repetido"_s, fileToThin, removeRepeated, thinned});
 }

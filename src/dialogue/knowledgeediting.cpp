@@ -43,8 +43,8 @@ KnowledgeListing listStatements(const QString &fileName)
 {
     KnowledgeListing listing;
     listing.fileName = fileName;
-    if (const QString sideFile = setAsideBrokenTail(fileName); !sideFile.isEmpty())
-        listing.setAside = setAsideNote(fileName, sideFile);
+    if (const SetAsideTail setAside = setAsideBrokenTail(fileName); !setAside.isEmpty())
+        listing.setAside = setAsideNote(fileName, setAside);
     const FileReadOutcome file = readKnowledgeFile(fileName);
     if (file.status == FileReadOutcome::Status::Failed) {
         listing.failure = file.reason;
@@ -151,60 +151,83 @@ QString applyChange(const QString &fileName, KnowledgeChange &change)
             return std::nullopt;
         }
         QList<KnowledgeLine> &lines = parsed.lines;
-        const auto holds = [&](int row, const KnowledgeRecord &record) {
-            return row >= 0 && row < lines.size() && lines[row].record == record;
+        // Each record to take out where it was listed, else its first
+        // occurrence not taken already; found through an index, so that
+        // many equal records cost no more than many different ones.
+        using Key = QPair<QString, QString>;
+        const auto keyOf = [](const KnowledgeRecord &record) {
+            return Key{record.topic, record.statement};
         };
-        const auto copies = [&](const KnowledgeRecord &record) {
-            return std::count_if(lines.begin(), lines.end(),
-                                 [&](const KnowledgeLine &line) { return line.record == record; });
-        };
+        QHash<Key, QList<int>> rowsOf;
+        for (int row = 0; row < lines.size(); ++row)
+            rowsOf[keyOf(lines[row].record)] += row;
+        QHash<Key, qsizetype> removing;
+        for (const KnowledgeRecord &record : std::as_const(change.removed))
+            ++removing[keyOf(record)];
         const bool onlyGrown =
             change.since && file == change.since->file && bytes.startsWith(change.since->bytes);
-        // Each record to take out where it was listed, else its first
-        // occurrence not taken already.
+        QHash<Key, qsizetype> nextCandidate;
+        QList<bool> taken(lines.size(), false);
         QList<int> rows;
         change.kept.clear();
         for (qsizetype i = 0; i < change.removed.size(); ++i) {
             const KnowledgeRecord &record = change.removed[i];
-            if (change.since && !onlyGrown && copies(record) == change.removed.count(record)) {
+            const Key key = keyOf(record);
+            const QList<int> &candidates = rowsOf[key];
+            if (change.since && !onlyGrown && candidates.size() == removing[key]) {
                 if (!change.kept.contains(record))
                     change.kept += record;
                 continue;
             }
             const int listed = change.removedRows.value(i, -1);
-            int row = holds(listed, record) && !rows.contains(listed) ? listed : -1;
-            for (int r = 0; row < 0 && r < lines.size(); ++r) {
-                if (holds(r, record) && !rows.contains(r))
-                    row = r;
+            int row = -1;
+            if (listed >= 0 && listed < lines.size() && !taken[listed] &&
+                lines[listed].record == record) {
+                row = listed;
+            } else {
+                qsizetype &next = nextCandidate[key];
+                while (next < candidates.size() && taken[candidates[next]])
+                    ++next;
+                row = next < candidates.size() ? candidates[next] : -1;
             }
             if (row < 0) {
                 refusal = u"ya no está en el archivo"_s;
                 return std::nullopt;
             }
+            taken[row] = true;
             rows += row;
         }
         // Records put in take the places of those taken out; the rest go
         // back where they were if nothing changed since, else at the end.
         const qsizetype replaced = std::min(rows.size(), change.added.size());
-        for (qsizetype i = 0; i < replaced; ++i)
+        for (qsizetype i = 0; i < replaced; ++i) {
             lines[rows[i]] = lineOf(change.added[i]);
-        QList<int> gone = rows.sliced(replaced);
-        std::sort(gone.rbegin(), gone.rend());
-        for (int row : gone)
-            lines.removeAt(row);
+            taken[rows[i]] = false;
+        }
+        QList<KnowledgeLine> kept;
+        kept.reserve(lines.size() + change.added.size() - replaced);
+        for (int row = 0; row < lines.size(); ++row) {
+            if (!taken[row])
+                kept += lines[row];
+        }
         QList<qsizetype> rest(change.added.size() - replaced);
         std::iota(rest.begin(), rest.end(), replaced);
+        lines.clear();
+        qsizetype next = 0;
         if (rows.isEmpty() && bytes == change.expected) {
-            std::sort(rest.begin(), rest.end(), [&](qsizetype a, qsizetype b) {
+            std::stable_sort(rest.begin(), rest.end(), [&](qsizetype a, qsizetype b) {
                 return change.addedRows[a] < change.addedRows[b];
             });
-            for (qsizetype i : rest)
-                lines.insert(std::min<qsizetype>(change.addedRows[i], lines.size()),
-                             lineOf(change.added[i]));
-        } else {
-            for (qsizetype i : rest)
+            for (qsizetype i : rest) {
+                while (lines.size() < change.addedRows[i] && next < kept.size())
+                    lines += kept[next++];
                 lines += lineOf(change.added[i]);
+            }
+            rest.clear();
         }
+        lines += kept.sliced(next);
+        for (qsizetype i : rest)
+            lines += lineOf(change.added[i]);
         if (lines.size() > KnowledgeTable::capacity) {
             refusal = u"el archivo tendría %1 registros, y no se pueden leer más de %2"_s.arg(
                 QString::number(lines.size()), QString::number(KnowledgeTable::capacity));

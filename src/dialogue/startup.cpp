@@ -41,7 +41,7 @@ bool StartUp::greet()
         m_session.append(u"$ en archivo "_s + file + u" ..."_s);
         // What an interrupted append left is set aside first, so that the
         // file loads whole.
-        const QString setAside = setAsideBrokenTail(file);
+        const SetAsideTail setAside = setAsideBrokenTail(file);
         if (!setAside.isEmpty())
             m_session.append(u"\r\n$ "_s + setAsideNote(file, setAside));
         // The sort runs beside us; the load below may see the file before,

@@ -52,13 +52,26 @@ struct FileIdentity
     friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
 };
 
+// A broken tail set aside (see above): the side file, beside the file
+// itself (not beside a symbolic link to it), and the bytes cut off. When the
+// side file could not take them, failure says why, and the bytes are all
+// that is left of them, for the user to be told.
+struct SetAsideTail
+{
+    QString sideFile = {}; // empty when nothing was set aside
+    QString failure = {};
+    QByteArray bytes = {};
+
+    bool isEmpty() const { return sideFile.isEmpty(); }
+};
+
 struct FileWriteOutcome
 {
     bool ok = false;
     bool refused = false; // the admission test said no; nothing was written
     QString reason;
-    QString setAside = {};     // the side file that took a broken tail, if one was found
-    FileIdentity written = {}; // the file under the name once written
+    SetAsideTail setAside = {}; // a broken tail found first, if there was one
+    FileIdentity written = {};  // the file under the name once written
 };
 
 FileReadOutcome readKnowledgeFile(const QString &fileName);
@@ -67,15 +80,16 @@ FileReadOutcome readKnowledgeFile(const QString &fileName);
 QString fileErrorReason(int error);
 
 // Sets aside a broken tail (see above) of an existing file, under its lock,
-// as start-up does before it reads; returns the side file's name if it did.
-QString setAsideBrokenTail(const QString &fileName);
+// as start-up does before it reads.
+SetAsideTail setAsideBrokenTail(const QString &fileName);
 
 // Called part-way through writing an append. Does nothing; a test program
 // links its own, which stops the process there as a kill would.
 void atAppendInterruptionPoint();
 
 // Appends the bytes as one piece; creates the file when it is missing, and
-// fails on one it cannot both read and write. A file whose last line lacks
+// fails on one it cannot both read and write, or that would then be larger
+// than any file is read (64 MiB). A file whose last line lacks
 // its line end gets one first, so the new records start on a line of their
 // own. When given, admit sees the file's present contents while the lock is
 // held and may refuse the append. On failure the file is left as it was.
@@ -84,7 +98,8 @@ FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray
 
 // Replaces the contents of an existing file, which must be readable and
 // writable, with transform(old contents). A transform that returns nothing
-// leaves the file untouched (refused).
+// leaves the file untouched (refused); one that returns more than any file
+// is read (64 MiB) fails.
 FileWriteOutcome
 rewriteKnowledgeFile(const QString &fileName,
                      const std::function<std::optional<QByteArray>(const QByteArray &)> &transform);

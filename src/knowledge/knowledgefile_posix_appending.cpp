@@ -50,7 +50,7 @@ FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray
     QByteArray present;
     if (const int readError = readAll(fd.get(), present))
         return {false, false, fileErrorReason(readError)};
-    QString setAside;
+    SetAsideTail setAside;
     if (const int tailError = setAsideTail(fd.get(), path, present, setAside))
         return {false, false, fileErrorReason(tailError)};
     if (admit && !admit(present))
@@ -60,6 +60,8 @@ FileWriteOutcome appendToKnowledgeFile(const QString &fileName, const QByteArray
     QByteArray piece = bytes;
     if (sizeBefore > 0 && !present.endsWith('\n') && !present.endsWith('\r'))
         piece.prepend("\r\n");
+    if (sizeBefore + piece.size() > largestFile)
+        return {false, false, fileErrorReason(wouldBeTooLarge), setAside};
 
     // The piece goes in two writes with the interruption point between them,
     // where tests stop the process; the file reads whole only after both.

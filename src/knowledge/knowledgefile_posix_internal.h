@@ -32,6 +32,7 @@ constexpr qint64 largestFile = 64 * 1024 * 1024;
 constexpr int fileTooLarge = -1;
 constexpr int folderNotWritable = -2; // a new file cannot be made beside the old one
 constexpr int ownerNotKept = -3;
+constexpr int wouldBeTooLarge = -4; // what a write would leave could no longer be read
 
 // A file descriptor that closes itself.
 class Descriptor
@@ -126,7 +127,8 @@ int replaceThroughRename(const QString &target, const QByteArray &bytes, mode_t 
                          const FileStatus *replaced, FileIdentity *written = nullptr);
 
 // Setting aside (knowledgefile_posix_tail.cpp): a broken tail of the locked
-// file goes to NAME.incompleto and off bytes; sideFile names it then.
-int setAsideTail(int fd, const QByteArray &path, QByteArray &bytes, QString &sideFile);
+// file goes to NAME.incompleto, or into what tells the user where that
+// cannot take it, and off the file and off bytes.
+int setAsideTail(int fd, const QByteArray &path, QByteArray &bytes, SetAsideTail &setAside);
 
 } // namespace teskaro::posix

@@ -20,6 +20,8 @@ QString fileErrorReason(int error)
     switch (error) {
     case fileTooLarge:
         return u"el archivo es demasiado grande (más de 64 MiB)"_s;
+    case wouldBeTooLarge:
+        return u"el archivo pasaría de 64 MiB, más de lo que se puede leer"_s;
     case folderNotWritable:
         return u"la carpeta no permite escribir en ella"_s;
     case ownerNotKept:

@@ -131,13 +131,15 @@ FileWriteOutcome rewriteKnowledgeFile(
     QByteArray old;
     if (const int error = readAll(fd.get(), old))
         return {false, false, fileErrorReason(error)};
-    QString setAside;
+    SetAsideTail setAside;
     if (const int error = setAsideTail(fd.get(), path, old, setAside))
         return {false, false, fileErrorReason(error)};
     const std::optional<QByteArray> transformed = transform(old, identityOf(fd.get()));
     if (!transformed)
         return {false, true, {}, setAside};
     const QByteArray &renewed = *transformed;
+    if (renewed.size() > largestFile)
+        return {false, false, fileErrorReason(wouldBeTooLarge), setAside};
 
     FileStatus oldInfo{};
     if (::fstat(fd.get(), &oldInfo) != 0)

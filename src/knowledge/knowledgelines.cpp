@@ -147,7 +147,10 @@ LinesRewrite rewriteKnowledgeLines(const QString &fileName,
     result.ok = outcome.ok;
     result.setAside = outcome.setAside;
     if (outcome.refused)
-        result.problem = parsed.problem + u"; el archivo no se ha modificado"_s;
+        result.problem = parsed.problem + (outcome.setAside.isEmpty()
+                                               ? u"; el archivo no se ha modificado"_s
+                                               : u"; aparte de su final, el archivo no se ha "
+                                                 u"modificado"_s);
     else if (!outcome.ok)
         result.problem = outcome.reason;
     return result;

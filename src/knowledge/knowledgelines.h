@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "knowledgefile.h"
 #include "record.h"
 
 #include <QByteArray>
@@ -54,8 +55,8 @@ struct LinesRewrite
     bool ok = false;
     qsizetype linesRead = 0;
     qsizetype linesWritten = 0;
-    QString problem;  // why nothing was written
-    QString setAside; // the side file that took a broken tail, if one was found
+    QString problem;       // why nothing was written
+    SetAsideTail setAside; // a broken tail found first, if there was one
 };
 
 // Rewrites a knowledge file line by line through the change, under the

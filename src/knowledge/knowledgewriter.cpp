@@ -63,11 +63,33 @@ AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord
             outcome.setAside};
 }
 
-QString setAsideNote(const QString &fileName, const QString &sideFile)
+QString setAsideNote(const QString &fileName, const SetAsideTail &setAside)
 {
-    return u"El final de "_s + fileName +
-           u" no era un registro completo (una escritura interrumpida); se ha guardado aparte en "_s +
-           sideFile;
+    const QString start = u"El final de "_s + fileName +
+                          u" no era un registro completo (una escritura interrumpida)"_s;
+    if (setAside.failure.isEmpty())
+        return start + u"; se ha guardado aparte en "_s + setAside.sideFile;
+    // Shown as it was, with every control character written out, so that
+    // nothing in it acts on the screen; the start of a long one is enough to
+    // know it.
+    constexpr qsizetype shownLength = 200;
+    QString shown;
+    for (const QChar c : decodeWindows1252(setAside.bytes)) {
+        if (c == u'\\')
+            shown += u"\\\\"_s;
+        else if (c == u'\r')
+            shown += u"\\r"_s;
+        else if (c == u'\n')
+            shown += u"\\n"_s;
+        else if (c < u' ' || (c >= u'\x7f' && c < u'\xa0'))
+            shown += u"\\x%1"_s.arg(int(c.unicode()), 2, 16, QChar(u'0'));
+        else
+            shown += c;
+    }
+    if (shown.size() > shownLength)
+        shown = shown.first(shownLength) + u"… (%1 bytes en total)"_s.arg(setAside.bytes.size());
+    return start + u"; no se ha podido guardar aparte en "_s + setAside.sideFile + u" ("_s +
+           setAside.failure + u") y se ha quitado del archivo. Decía: «"_s + shown + u"»"_s;
 }
 
 } // namespace teskaro

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "knowledgefile.h"
 #include "knowledgetable.h"
 #include "record.h"
 
@@ -21,11 +22,12 @@ struct AppendOutcome
     };
     Status status = Status::Failed;
     QString reason;
-    QString setAside = {}; // the side file that took a broken tail, if one was found
+    SetAsideTail setAside = {}; // a broken tail found first, if there was one
 };
 
-// How a broken tail set aside is told: "El final de FILE no era ...".
-QString setAsideNote(const QString &fileName, const QString &sideFile);
+// How a broken tail set aside is told: "El final de FILE no era ...", with
+// what it held when the side file could not take it.
+QString setAsideNote(const QString &fileName, const SetAsideTail &setAside);
 
 // Appends the records to the knowledge file in one piece, each field written
 // exactly as given, and returns once they are on disk. Refuses when the file

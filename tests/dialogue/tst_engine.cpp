@@ -448,6 +448,13 @@ void TestEngine::editsStatements_data()
         a + b + statement("LA B", "ES TRES"), " 6r",
         u"Se ha conservado LA B | ES TRES: el archivo ha cambiado desde entonces y no se distingue "
         u"de lo que pudo aprenderse después"_s);
+    row("a file ending in a lone CR", a + b.chopped(1), "EL A|ES UNO LA B|ES DOS", {u"olvidar 1"_s},
+        b, " 2u");
+    const QByteArray huge = "\" X \",\"" + QByteArray((64 << 20) - 60, 'x') + "\"\r\n";
+    row("a correction that would pass 64 MiB", a + huge, nullptr,
+        {u"corregir 1 EL A|ES "_s + QString(100, u'Z')}, a + huge, " 3",
+        u"No se ha cambiado nada en default.alm: el archivo pasaría de 64 MiB, más de lo que se "
+        u"puede leer"_s);
     row("not one record a line", "A\r\nB\r\n", "A|B*", {u"olvidar 1"_s}, "A\r\nB\r\n", " 1",
         u"No se puede modificar default.alm: la línea 1 no es un registro completo"_s);
 }
@@ -543,11 +550,22 @@ void TestEngine::refusesToLearnWhatCannotBeKept()
                                   u"carpeta. No se ha aprendido nada.\r\n"_s);
     QCOMPARE(blocked.engine.session().countCaption(), u"00"_s);
 
+    // Nothing is learned that would take the file past what can be read.
+    const QByteArray nearlyFull = "\" X \",\"" + QByteArray((64 << 20) - 60, 'x') + "\"\r\n";
+    EngineRig large(nearlyFull);
+    large.engine.submit(u"EL SOL ES UNA ESTRELLA MUY BRILLANTE"_s);
+    QVERIFY(
+        large.added().endsWith(u"$ No he podido guardar lo aprendido en default.alm: el archivo "
+                               u"pasaría de 64 MiB, más de lo que se puede leer. No se ha "
+                               u"aprendido nada.\r\n"_s));
+    QCOMPARE(large.file(), nearlyFull);
+
     EngineRig broken; // a learner killed after start-up left half a record
     broken.folder.write(u"default.alm"_s, "\" A");
     broken.engine.submit(u"EL SOL ES UNA ESTRELLA"_s);
-    QVERIFY(broken.added().contains(
-        u"\r\n$ "_s + setAsideNote(u"default.alm"_s, u"default.alm.incompleto"_s) + u"\r\n:) "_s));
+    QVERIFY(broken.added().contains(u"\r\n$ "_s +
+                                    setAsideNote(u"default.alm"_s, {u"default.alm.incompleto"_s}) +
+                                    u"\r\n:) "_s));
 }
 
 void TestEngine::speaksRepliesAndPromptsOnlyWhileSpeechIsOn()
@@ -675,8 +693,8 @@ void TestEngine::startsUp()
              u"$ Recuperando ideas y recuerdos...\r\n"_s + cwd() + u"\r\n"_s +
                  (found ? u"$ en archivo default.alm ..."_s +
                               (QFile::exists(u"default.alm.incompleto"_s)
-                                   ? u"\r\n$ "_s +
-                                         setAsideNote(u"default.alm"_s, u"default.alm.incompleto"_s)
+                                   ? u"\r\n$ "_s + setAsideNote(u"default.alm"_s,
+                                                                {u"default.alm.incompleto"_s})
                                    : QString())
                         : u"\r\n$ Realmente no poseo ningún dato en mi memoria, pero ..."_s) +
                  ready + teach);

@@ -45,6 +45,8 @@ private Q_SLOTS:
     void besideLearning();
     void setsAsideAnInterruptedAppend_data();
     void setsAsideAnInterruptedAppend();
+    void setsAsideWhereItCan_data();
+    void setsAsideWhereItCan();
 };
 
 namespace {
@@ -91,6 +93,8 @@ int learn(const QString &name, int count)
     std::signal(SIGXFSZ, SIG_IGN); // as the programs do
     for (int i = 0; i < count; ++i) {
         const AppendOutcome outcome = appendRecords(name, statement(i));
+        if (!outcome.setAside.isEmpty())
+            std::cerr << qPrintable(setAsideNote(name, outcome.setAside)) << '\n';
         if (outcome.status != AppendOutcome::Status::Appended) {
             std::cerr << qPrintable(outcome.reason.isEmpty() ? u"llena"_s : outcome.reason) << '\n';
             return 1;
@@ -464,9 +468,104 @@ void TestTools::setsAsideAnInterruptedAppend()
     QVERIFY(!fragment.isEmpty() && mirror.startsWith(fragment) && fragment != mirror);
     const ProcessResult sorted = runProgram(u"teskaro-ordenar"_s, {u"k.alm"_s});
     QCOMPARE(sorted.err,
-             u"teskaro-ordenar: "_s + setAsideNote(u"k.alm"_s, u"k.alm.incompleto"_s) + u'\n');
+             u"teskaro-ordenar: "_s + setAsideNote(u"k.alm"_s, {u"k.alm.incompleto"_s}) + u'\n');
     QVERIFY(sorted.status == 0 && fileHolds(u"k.alm"_s, two + direct, true) &&
             fileHolds(u"k.alm.incompleto"_s, fragment + "\r\n"));
+}
+
+// A broken tail cut off by learning and by the sort wherever the file is:
+// added to NAME.incompleto (a regular file or a new one, beside the file
+// itself) or, where that cannot take it, shown to the user; either way the
+// file works again, and nothing waits on what stands under the side file's
+// name. A sort that cannot go on says it did cut the tail off.
+void TestTools::setsAsideWhereItCan_data()
+{
+    QTest::addColumn<QString>("place");   // what stands in the way
+    QTest::addColumn<QString>("program"); // none: learning
+    QTest::addColumn<QString>("failure"); // why the side file could not take it; none when it did
+    QTest::addColumn<QByteArray>("side"); // what it holds afterwards; none: as it was
+    QTest::addColumn<QString>("problem"); // why the sort goes no further; none when it does
+    const auto row = [](const char *tag, const char *place, const QString &failure,
+                        const QByteArray &side, const QString &sortProblem = {}) {
+        for (const QString &program : {QString(), u"teskaro-ordenar"_s})
+            QTest::addRow("%s, %s", program.isEmpty() ? "learning" : "teskaro-ordenar", tag)
+                << QString::fromLatin1(place) << program << failure << side
+                << (program.isEmpty() ? QString() : sortProblem);
+    };
+    const QByteArray torn = "\" TEMA 9 \",\" ES EL\r\n";
+    const QString notRegular = u"no es un archivo normal"_s;
+    row("a new side file", "", {}, torn);
+    row("a side file without its last line end", "unended side file", {}, "OLD\r\n" + torn);
+    row("a FIFO as side file", "fifo", notRegular, {});
+    row("a folder as side file", "folder", u"es una carpeta"_s, {});
+    row("a symbolic link as side file", "dangling link", notRegular, {});
+    row("a folder that may not be written", "locked folder", u"permiso denegado"_s, "missing",
+        u"la carpeta no permite escribir en ella"_s);
+    row("a name too long for a side file", "long name", u"el nombre es demasiado largo"_s,
+        "missing");
+    row("a full disk", "full disk", u"el archivo ha alcanzado el tamaño máximo permitido"_s, {});
+    row("through a symbolic link", "link", {}, torn);
+    row("with a broken line left", "broken line", {}, torn,
+        u"la línea 1 no es un registro completo; aparte de su final, el archivo no se ha "
+        u"modificado"_s);
+}
+
+void TestTools::setsAsideWhereItCan()
+{
+    QFETCH(QString, place);
+    QFETCH(QString, program);
+    QFETCH(QString, failure);
+    QFETCH(QByteArray, side);
+    QFETCH(QString, problem);
+    TestFolder folder;
+    const QByteArray two = numberedRecords(2);
+    const QByteArray torn = "\" TEMA 9 \",\" ES EL\r\n";
+    const QString name = place == u"long name"_s ? QString(250, u'k') + u".alm"_s : u"k.alm"_s;
+    QString file = name;
+    if (place == u"link"_s) {
+        QVERIFY(QDir().mkdir(u"dentro"_s) && QFile::link(u"dentro/k.alm"_s, name));
+        file = u"dentro/k.alm"_s;
+    }
+    const QByteArray bytes = place == u"broken line"_s ? "A\r\nB\r\n" + two : two;
+    folder.write(file, bytes + torn.chopped(2), QFile::Permissions(0x6666));
+    const QString sideFile = file + u".incompleto"_s;
+    if (place == u"unended side file"_s)
+        folder.write(sideFile, "OLD");
+    else if (place == u"full disk"_s)
+        folder.write(sideFile, QByteArray(4091, 'x'));
+    else if (QStringList{u"fifo"_s, u"folder"_s, u"dangling link"_s}.contains(place))
+        makeHostileFile(place, sideFile);
+    if (place == u"locked folder"_s) // it keeps only reading and entering
+        QFile::setPermissions(u"."_s, QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray sideBefore = fingerprint(sideFile);
+    const ProcessOptions options{
+        {}, place == u"full disk"_s ? 4096 : -1, place == u"locked folder"_s};
+    const ProcessResult result = program.isEmpty()
+                                     ? runProgram(QCoreApplication::applicationFilePath(),
+                                                  {u"--learn"_s, name, u"1"_s}, options)
+                                     : runProgram(program, {name}, options);
+    QVERIFY2(result.finished, qPrintable(result.err));
+    const QString shownSide =
+        place == u"link"_s ? QFileInfo(sideFile).absoluteFilePath() : name + u".incompleto"_s;
+    const QString note =
+        setAsideNote(name, {shownSide, failure, failure.isEmpty() ? "" : torn.chopped(2)});
+    const QString tool = program.isEmpty() ? QString() : program + u": "_s;
+    if (!problem.isEmpty()) {
+        QCOMPARE(result.err, tool + note + u'\n' + tool + name + u": "_s + problem + u'\n');
+        QVERIFY(result.status == 1 && fileHolds(file, bytes));
+    } else {
+        QCOMPARE(result.err, tool + note + u'\n');
+        QCOMPARE(result.status, 0);
+        QVERIFY(fileHolds(file,
+                          bytes + (program.isEmpty() ? formatRecordLine(statement(0)[0]) +
+                                                           formatRecordLine(statement(0)[1])
+                                                     : QByteArray()),
+                          true));
+    }
+    if (side.isEmpty())
+        QCOMPARE(fingerprint(sideFile), sideBefore);
+    else
+        QVERIFY(side == "missing" ? !QFileInfo::exists(sideFile) : fileHolds(sideFile, side));
 }
 
 int main(int argc, char *argv[])

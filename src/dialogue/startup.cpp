@@ -41,9 +41,9 @@ bool StartUp::greet()
         m_session.append(u"$ en archivo "_s + file + u" ..."_s);
         // What an interrupted append left is set aside first, so that the
         // file loads whole.
-        const QString setAside = setAsideBrokenTail(file);
-        if (!setAside.isEmpty())
-            m_session.append(u"\r\n$ "_s + setAsideNote(file, setAside));
+        const QString sideFile = setAsideBrokenTail(file);
+        if (!sideFile.isEmpty())
+            m_session.append(u"\r\n$ "_s + setAsideNote(file, sideFile));
         // The sort runs beside us; the load below may see the file before,
         // during or after it, which the file's locking makes safe.
         if (!platform.processes.start(u"IND.BAT"_s, {}))

@@ -51,7 +51,7 @@ struct Folder
 void readAndDecode(benchmark::State &state)
 {
     Folder folder(int(state.range(0)));
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         QFile file(u"default.alm"_s);
         file.open(QIODevice::ReadOnly);
         QStringDecoder decoder("windows-1252");
@@ -64,7 +64,7 @@ void readAndDecode(benchmark::State &state)
 void readAndDecodeOwn(benchmark::State &state)
 {
     Folder folder(int(state.range(0)));
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         const FileReadOutcome file = readKnowledgeFile(u"default.alm"_s);
         benchmark::DoNotOptimize(decodeWindows1252(file.bytes));
     }
@@ -81,7 +81,7 @@ void pressQuestion(benchmark::State &state, bool rules)
     engine.start();
     engine.setLogicRulesApplied(rules);
     engine.switchMode(Mode::Consultation);
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         engine.submit(u"QUE SABES DEL ELEMENTO NUMERO 42"_s);
         state.PauseTiming();
         fakes.log.clear();
@@ -118,7 +118,7 @@ void longTopicQuestion(benchmark::State &state)
     engine.switchMode(Mode::Consultation);
     const QString subject =
         oneLetter ? u'B' + QString(100000, u'A') : u"EL COMETA"_s.repeated(10000);
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         engine.submit(u"QUE SABES DE "_s + subject);
         state.PauseTiming();
         fakes.log.clear();
@@ -133,7 +133,7 @@ void learningPress(benchmark::State &state)
     DialogueEngine engine(fakes.platform, fakes.speech, fakes.random);
     engine.start();
     int learned = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         engine.submit(u"EL ELEMENTO NUMERO "_s + QString::number(learned) +
                       u" ES UN DATO DE PRUEBA"_s);
         if (++learned == 1000) {

@@ -43,7 +43,7 @@ void timedRuns(benchmark::State &state, const QString &path, const QStringList &
                const QString &folder)
 {
     long peak = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         const MeasuredRun run = runMeasured(path, arguments, folder);
         if (!run.ok) {
             state.SkipWithError("the program failed");

@@ -83,7 +83,7 @@ void windowConsultationPress(benchmark::State &state)
     for (int i = 0; i < state.range(0); ++i)
         panel->appendToTranscript(oneExchange);
     QApplication::processEvents();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         session.ask();
         QApplication::processEvents();
     }
@@ -98,7 +98,7 @@ void windowConsultationPress(benchmark::State &state)
 // full knowledge file.
 void windowStartUpToFirstPaint(benchmark::State &state)
 {
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         QElapsedTimer clock;
         clock.start();
         {

@@ -5,6 +5,8 @@
 
 #include "knowledge/windows1252.h"
 
+#include <algorithm>
+
 namespace teskaro {
 
 QString upperCase(QStringView text)
@@ -30,11 +32,8 @@ QStringView leadingCopula(QStringView text)
 
 bool isOneOf(QStringView text, std::span<const char16_t *const> words)
 {
-    for (const char16_t *word : words) {
-        if (text == QStringView(word))
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(words,
+                               [text](const char16_t *word) { return text == QStringView(word); });
 }
 
 void swapPronouns(QString &phrase, std::span<const PronounPair> pairs)

@@ -27,7 +27,7 @@ using FileStatus = struct stat;
 
 // The largest file read: a table holds at most 5001 records, and a file of
 // any size (a sparse one above all) must not take all the memory there is.
-constexpr qint64 largestFile = 64 * 1024 * 1024;
+constexpr qint64 largestFile = qint64{64} * 1024 * 1024;
 // Reasons of our own, beside the system's error numbers.
 constexpr int fileTooLarge = -1;
 constexpr int folderNotWritable = -2; // a new file cannot be made beside the old one

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
@@ -80,11 +81,9 @@ bool alsaPlaybackDeviceOpenable(const QString &devicesPath)
     const QDir devices(devicesPath);
     const QStringList playback =
         devices.entryList({u"pcmC*D*p"_s}, QDir::Files | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &name : playback) {
-        if (::access(QFile::encodeName(devices.filePath(name)).constData(), R_OK | W_OK) == 0)
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(playback, [&devices](const QString &name) {
+        return ::access(QFile::encodeName(devices.filePath(name)).constData(), R_OK | W_OK) == 0;
+    });
 }
 
 } // namespace

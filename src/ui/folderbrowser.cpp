@@ -13,15 +13,16 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace teskaro {
 
 using namespace Qt::StringLiterals;
 
-FolderBrowser::FolderBrowser(MessageBoxes &messages, const QString &unreadableDriveText,
-                             QWidget *parent)
+FolderBrowser::FolderBrowser(MessageBoxes &messages, QString unreadableDriveText, QWidget *parent)
     : QWidget(parent)
     , m_messages(messages)
-    , m_unreadableDriveText(unreadableDriveText)
+    , m_unreadableDriveText(std::move(unreadableDriveText))
     , m_drives(new QComboBox(this))
     , m_folders(new QTreeView(this))
     , m_files(new QListView(this))

@@ -24,8 +24,7 @@ class FolderBrowser final : public QWidget
     Q_OBJECT
 
 public:
-    FolderBrowser(MessageBoxes &messages, const QString &unreadableDriveText,
-                  QWidget *parent = nullptr);
+    FolderBrowser(MessageBoxes &messages, QString unreadableDriveText, QWidget *parent = nullptr);
 
     // Setting the drive opens it, as choosing it does.
     QString drive() const;

@@ -319,7 +319,7 @@ void TestCli::keepsEveryAcknowledgedStatementThroughKills()
             QVERIFY2(direct == seen.value(u" ES EL DATO %1 | EL TEMA %1 "_s.arg(n)) && direct <= 1,
                      "half a statement, or one twice");
             QVERIFY2(direct == 1 || !acknowledged.contains(n), "an acknowledged statement is lost");
-            left -= 2 * direct;
+            left -= 2 * qsizetype{direct};
         }
         QCOMPARE(left, 0); // nothing that was not typed
     }

@@ -430,7 +430,7 @@ void TestEngine::editsStatements_data()
         u"El tema y el resto no pueden quedar vacíos."_s);
     row("a control character refused", a, "EL A|ES UNO", {u"corregir 1 EL A|ES\tDOS"_s}, a, " 2",
         u"Un campo no puede llevar saltos de línea ni caracteres de control."_s);
-    row("a broken tail set aside first", a + b + "\" LA C \",\" ES", "EL A|ES UNO LA B|ES DOS",
+    row("a broken tail set aside first", a + b + R"(" LA C "," ES)", "EL A|ES UNO LA B|ES DOS",
         {u"olvidar 1"_s}, b, " 2u");
     row("blank lines and bare fields are records too", "\r\nEL A,ES UNO\r\n\r\n" + b,
         "EL A|ES UNO* LA B|ES DOS", {u"olvidar 2"_s}, "EL A,ES UNO\r\n", " 1u");
@@ -651,7 +651,7 @@ void TestEngine::startsUp_data()
     row("5002 records", full + "C,D\r\n", "");
     row("last record of one field", "A,B\r\nC\r\n", "");
     row("64 KiB without a line end, set aside", twoRecords + QByteArray(65536, 'A'), " 2");
-    row("a quote open at the end, set aside", twoRecords + "\" EL SOL \",\" ES UNA", " 2");
+    row("a quote open at the end, set aside", twoRecords + R"(" EL SOL "," ES UNA)", " 2");
     row("no sort command", "", "", "", "IND.BAT");
     row("no voice", {}, "", "", "voice");
     row("FIFO", {}, "", "fifo");

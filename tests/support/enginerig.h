@@ -24,7 +24,7 @@ struct EngineRig : Fakes
     // What the transcript gained since the last mark, which it then moves.
     QString added()
     {
-        const QString text = engine.session().transcript().mid(m_mark);
+        QString text = engine.session().transcript().mid(m_mark);
         mark();
         return text;
     }

@@ -33,7 +33,7 @@ struct WindowRig : Fakes
     }
     QLineEdit *input() const { return child<QLineEdit>(u"inputLine"_s); }
     QString transcript() const { return child<QTextEdit>(u"transcript"_s)->toPlainText(); }
-    void typeLine(const QString &text) { QTest::keyClicks(input(), text + u'\r'); }
+    void typeLine(const QString &text) const { QTest::keyClicks(input(), text + u'\r'); }
 
     TestFolder folder;
     DialogueEngine engine{platform, speech, random};

@@ -101,7 +101,7 @@ int learn(const QString &name, int count)
         }
         std::cout << i << std::endl;
         const QByteArray read = readKnowledgeFile(name).bytes;
-        if (read.count('\n') < 2 * (i + 1) || !read.endsWith('\n'))
+        if (read.count('\n') < 2 * qsizetype{i + 1} || !read.endsWith('\n'))
             return 2; // a read saw half a line
     }
     return 0;

@@ -167,9 +167,9 @@ void TestMainWindow::openDialogPassesTheChosenFile()
 {
     WindowRig rig;
     rig.folder.write(u"MEDICINA.alm"_s, {});
-    QAction *open = rig.child<QAction>(u"openFile"_s);
+    auto *open = rig.child<QAction>(u"openFile"_s);
     open->trigger();
-    OpenDialog *dialog = rig.child<OpenDialog>(u"openDialog"_s);
+    auto *dialog = rig.child<OpenDialog>(u"openDialog"_s);
     QCOMPARE(dialog->focusWidget(), dialog->browser()->fileList());
     QCOMPARE(rig.child<QLabel>(u"learnedCount"_s)->text(), u"??"_s);
     dialog->browser()->selectFile(u"MEDICINA.alm"_s);

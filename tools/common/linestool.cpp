@@ -26,7 +26,7 @@ int runLinesTool(int argc, char *argv[], const LinesTool &tool)
         (exit->status == 0 ? out : err) << exit->text;
         return exit->status;
     }
-    const QString &fileName = std::get<QString>(file);
+    const auto &fileName = std::get<QString>(file);
 
     const LinesRewrite rewrite = rewriteKnowledgeLines(fileName, tool.change);
     if (!rewrite.setAside.isEmpty())

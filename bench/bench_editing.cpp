@@ -44,7 +44,7 @@ void forgetEverything(benchmark::State &state)
     engine.listStatements();
     const QList<KnowledgeStatement> statements = engine.session().statementListing().statements;
     const QByteArray oneRecordLess = bytes.sliced(bytes.indexOf('\n') + 1);
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         write(oneRecordLess);
         state.ResumeTiming();

@@ -450,7 +450,7 @@ void TestEngine::editsStatements_data()
         u"de lo que pudo aprenderse después"_s);
     row("a file ending in a lone CR", a + b.chopped(1), "EL A|ES UNO LA B|ES DOS", {u"olvidar 1"_s},
         b, " 2u");
-    const QByteArray huge = "\" X \",\"" + QByteArray((64 << 20) - 60, 'x') + "\"\r\n";
+    const QByteArray huge = R"(" X ",")" + QByteArray((64 << 20) - 60, 'x') + "\"\r\n";
     row("a correction that would pass 64 MiB", a + huge, nullptr,
         {u"corregir 1 EL A|ES "_s + QString(100, u'Z')}, a + huge, " 3",
         u"No se ha cambiado nada en default.alm: el archivo pasaría de 64 MiB, más de lo que se "
@@ -551,7 +551,7 @@ void TestEngine::refusesToLearnWhatCannotBeKept()
     QCOMPARE(blocked.engine.session().countCaption(), u"00"_s);
 
     // Nothing is learned that would take the file past what can be read.
-    const QByteArray nearlyFull = "\" X \",\"" + QByteArray((64 << 20) - 60, 'x') + "\"\r\n";
+    const QByteArray nearlyFull = R"(" X ",")" + QByteArray((64 << 20) - 60, 'x') + "\"\r\n";
     EngineRig large(nearlyFull);
     large.engine.submit(u"EL SOL ES UNA ESTRELLA MUY BRILLANTE"_s);
     QVERIFY(

@@ -23,25 +23,28 @@ using namespace teskaro::testing;
 namespace {
 
 // A knowledge file of n records in the learning writer's layout, the
-// topics varied so that a question matches a few of them.
-QByteArray knowledgeOf(int records)
+// topics varied so that a question matches a few of them; with accents, as
+// Spanish is written, every topic has letters to fold.
+QByteArray knowledgeOf(int records, bool accents = false)
 {
+    const QByteArray number = accents ? "N\xdaMERO " : "NUMERO ";
+    const QByteArray collection = accents ? " DE LA COLECCI\xd3N" : " DE LA COLECCION";
     QByteArray bytes;
     for (int i = 0; i < records; ++i) {
-        bytes += "\" EL ELEMENTO NUMERO " + QByteArray::number(i) +
-                 " DE LA COLECCION \",\" ES UN DATO DE PRUEBA BASTANTE LARGO PARA MEDIR \"\r\n";
+        bytes += "\" EL ELEMENTO " + number + QByteArray::number(i) + collection +
+                 " \",\" ES UN DATO DE PRUEBA BASTANTE LARGO PARA MEDIR \"\r\n";
     }
     return bytes;
 }
 
 struct Folder
 {
-    explicit Folder(int records)
+    explicit Folder(int records, bool accents = false)
     {
         QDir::setCurrent(dir.path());
         QFile file(dir.filePath(u"default.alm"_s));
         file.open(QIODevice::WriteOnly);
-        file.write(knowledgeOf(records));
+        file.write(knowledgeOf(records, accents));
     }
     QTemporaryDir dir;
 };
@@ -73,9 +76,9 @@ void readAndDecodeOwn(benchmark::State &state)
 // One question, reload, match and reply, on a recording fake window; with
 // the logic rules on, every answered record is also looked up among the
 // links, which are indexed once per question.
-void pressQuestion(benchmark::State &state, bool rules)
+void pressQuestion(benchmark::State &state, bool rules, bool accents = false)
 {
-    Folder folder(int(state.range(0)));
+    Folder folder(int(state.range(0)), accents);
     Fakes fakes;
     DialogueEngine engine(fakes.platform, fakes.speech, fakes.random);
     engine.start();
@@ -97,6 +100,12 @@ void consultationPress(benchmark::State &state)
 void consultationPressWithRules(benchmark::State &state)
 {
     pressQuestion(state, true);
+}
+
+// The same file written with accents: every topic is folded as it is read.
+void consultationPressWithAccents(benchmark::State &state)
+{
+    pressQuestion(state, false, true);
 }
 
 // One question on a file of one record whose topic is a megabyte: of varied
@@ -156,5 +165,6 @@ BENCHMARK(readAndDecode)->Arg(5001)->Unit(benchmark::kMicrosecond);
 BENCHMARK(readAndDecodeOwn)->Arg(5001)->Unit(benchmark::kMicrosecond);
 BENCHMARK(consultationPress)->Arg(100)->Arg(1000)->Arg(5001)->Unit(benchmark::kMicrosecond);
 BENCHMARK(consultationPressWithRules)->Arg(5001)->Unit(benchmark::kMicrosecond);
+BENCHMARK(consultationPressWithAccents)->Arg(5001)->Unit(benchmark::kMicrosecond);
 BENCHMARK(longTopicQuestion)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(learningPress)->Unit(benchmark::kMicrosecond);

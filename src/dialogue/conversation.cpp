@@ -5,6 +5,7 @@
 
 #include "deduction.h"
 
+#include "knowledge/accents.h"
 #include "knowledge/knowledgeloader.h"
 #include "knowledge/knowledgewriter.h"
 #include "knowledge/recordformat.h"
@@ -129,7 +130,7 @@ void Conversation::learnStatement(const LearningReading &reading)
         pickPhrase(m_services.random, Phrases::standard().learned) + subject + u"... "_s + lineEnd;
     switch (outcome.status) {
     case AppendOutcome::Status::Appended:
-        table.appendRow() = {subject, verbPhrase};
+        table.append({subject, verbPhrase});
         m_session.append(acknowledgement + lineEnd);
         m_session.setLearnedCount(m_session.learnedCount() + 1);
         speakIfOn(acknowledgement);
@@ -197,12 +198,12 @@ void Conversation::answerQuestion(const QueryReading &reading)
 {
     const Phrases &phrases = Phrases::standard();
     const KnowledgeTable &table = m_session.table();
-    const SubjectSearch subject(reading.querySubject);
+    const SubjectSearch subject(folded(reading.querySubject));
     QList<int> answered; // rows
     for (int index = 0; index < table.recordCount(); ++index) {
-        const KnowledgeRecord &record = table.record(index);
-        if (!topicHoldsSubject(record.topic, subject))
+        if (!topicHoldsSubject(table.foldedTopic(index), subject))
             continue;
+        const KnowledgeRecord &record = table.record(index);
         answerLine(pickPhrase(m_services.random, phrases.recall) +
                    trimBlanks(record.topic).toString() + u' ' +
                    trimBlanks(record.statement).toString() + u' ');

@@ -3,6 +3,7 @@
 
 #include "deduction.h"
 
+#include "knowledge/accents.h"
 #include "knowledge/knowledgetable.h"
 #include "knowledge/recordformat.h"
 #include "textrules.h"
@@ -107,31 +108,40 @@ bool nameSameThing(QStringView first, QStringView second)
     return a.atEnd() && b.atEnd();
 }
 
+// Links are compared on folded text and written as they are: a statement
+// that folds is folded here once, the topics come folded from the table.
 Deduction::Deduction(const KnowledgeTable &table)
 {
     m_links.reserve(table.recordCount());
     for (int row = 0; row < table.recordCount(); ++row) {
         const KnowledgeRecord &record = table.record(row);
         const QStringView statement = trimBlanks(record.statement);
-        const QStringView copula = leadingCopula(statement);
+        QStringView foldedStatement = statement;
+        if (foldingChanges(statement)) {
+            m_foldedStatements += folded(statement);
+            foldedStatement = m_foldedStatements.last();
+        }
+        const QStringView copula = leadingCopula(foldedStatement);
         // A copula with nothing after it says nothing to chain.
         if (copula.isEmpty() || copula.size() == statement.size())
             continue;
         const bool isAt = copula.startsWith(u"ESTA");
-        Link link{row, isAt, trimBlanks(record.topic), statement, {}, {}};
-        const QStringView object = trimBlanks(statement.sliced(copula.size()));
+        Link link{
+            row, isAt, trimBlanks(record.topic), statement, trimBlanks(table.foldedTopic(row)),
+            {},  {}};
+        const QStringView object = trimBlanks(foldedStatement.sliced(copula.size()));
         if (!isAt)
             link.target = object;
         else if (object.startsWith(u"EN "))
             link.target = object.sliced(3);
-        link.topicRoot = root(link.topic);
+        link.topicRoot = root(link.foldedTopic);
         m_links += link;
     }
 }
 
 bool Deduction::leads(const Link &from, const Link &to) const
 {
-    return from.isAt == to.isAt && nameSameThing(from.target, to.topic);
+    return from.isAt == to.isAt && nameSameThing(from.target, to.foldedTopic);
 }
 
 Deduction::Neighbours Deduction::neighbours(const QList<int> &links, bool forward) const
@@ -171,8 +181,8 @@ bool Deduction::holds(const Chain &chain) const
 {
     for (qsizetype later = 1; later < chain.size(); ++later) {
         for (qsizetype earlier = 0; earlier < later; ++earlier) {
-            if (chain[earlier] == chain[later] ||
-                nameSameThing(m_links[chain[earlier]].topic, m_links[chain[later]].topic))
+            if (chain[earlier] == chain[later] || nameSameThing(m_links[chain[earlier]].foldedTopic,
+                                                                m_links[chain[later]].foldedTopic))
                 return false;
         }
     }

@@ -14,11 +14,12 @@ class KnowledgeTable;
 
 // Whether two phrases name the same thing: the same words once a leading
 // article is dropped, each word equal to the other's or its plural (with S,
-// ES, or Z made CES). Blanks are spaces; case and accents count.
+// ES, or Z made CES). Blanks are spaces; case counts. Give it folded text
+// (accents.h), so that PAÍS and PAISES name the same thing.
 bool nameSameThing(QStringView first, QStringView second);
 
 // Chains of what was learned. A link is a record whose statement starts with
-// ES, SON, ESTA or ESTAN and a blank; a link leads to another when its
+// ES, SON, ESTA or ESTAN (accents aside) and a blank; a link leads to another when its
 // object names the other's topic (ES and SON to ES and SON, ESTA EN and
 // ESTAN EN to ESTA and ESTAN). A chain is two or three links, each leading
 // to the next, no record twice, no two topics naming the same thing.
@@ -44,9 +45,10 @@ private:
     {
         int row = -1;
         bool isAt = false; // ESTA or ESTAN rather than ES or SON
-        QStringView topic;
+        QStringView topic; // as written, as is the statement
         QStringView statement;
-        QStringView target;    // the phrase it leads to; empty: nowhere
+        QStringView foldedTopic;
+        QStringView target;    // the folded phrase it leads to; empty: nowhere
         QStringView topicRoot; // shared by every word the topic's first word matches
     };
     using Chain = QList<int>;             // indexes into m_links
@@ -61,6 +63,7 @@ private:
     int linkOfRow(int row) const;
 
     QList<Link> m_links;
+    QStringList m_foldedStatements; // of the statements that fold
 };
 
 } // namespace teskaro

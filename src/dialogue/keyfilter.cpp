@@ -3,20 +3,15 @@
 
 #include "keyfilter.h"
 
+#include "textrules.h"
+
 namespace teskaro {
 
 QChar filterTypedCharacter(QChar typed)
 {
-    char16_t code = typed.unicode();
-    if (code >= u'a' && code <= u'z')
-        code -= 32;
-    if (code == u'ñ')
-        code = u'Ñ';
-    if (code == u'?')
-        code = u' ';
-    if (code == u'¿')
-        code = u' ';
-    return QChar(code);
+    if (typed == u'?' || typed == u'¿')
+        return u' ';
+    return upperCase(QStringView(&typed, 1)).front();
 }
 
 } // namespace teskaro

@@ -7,8 +7,9 @@
 
 namespace teskaro {
 
-// What a character typed into the input line becomes: letters a to z and ñ
-// their capitals, both question marks a blank; everything else as typed.
+// What a character typed into the input line becomes: a lower-case letter
+// its capital where the knowledge file can hold it ("á" "Á", "ü" "Ü", "ñ"
+// "Ñ"; "ß" stays), both question marks a blank; everything else as typed.
 QChar filterTypedCharacter(QChar typed);
 
 } // namespace teskaro

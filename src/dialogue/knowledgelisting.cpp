@@ -9,7 +9,8 @@ namespace teskaro {
 
 namespace {
 
-QString folded(QStringView text)
+// For the editor's search: case and every accent aside, Ñ as N.
+QString searchable(QStringView text)
 {
     QString result;
     for (QChar c : text.toString().normalized(QString::NormalizationForm_D)) {
@@ -23,9 +24,9 @@ QString folded(QStringView text)
 
 bool statementMatches(const KnowledgeStatement &statement, const QString &text)
 {
-    const QString wanted = folded(trimBlanks(text));
-    return folded(statement.shown.topic).contains(wanted) ||
-           folded(statement.shown.statement).contains(wanted);
+    const QString wanted = searchable(trimBlanks(text));
+    return searchable(statement.shown.topic).contains(wanted) ||
+           searchable(statement.shown.statement).contains(wanted);
 }
 
 } // namespace teskaro

@@ -3,6 +3,7 @@
 
 #include "learninginterpreter.h"
 
+#include "knowledge/accents.h"
 #include "knowledge/recordformat.h"
 #include "knowledge/windows1252.h"
 #include "textrules.h"
@@ -45,7 +46,7 @@ QString storable(QStringView sentence)
 LearningReading readLearningInput(const QString &inputLine, bool invertPronouns)
 {
     LearningReading reading;
-    if (isOneOf(trimBlanks(inputLine), consultCommands)) {
+    if (isOneOf(folded(trimBlanks(inputLine)), consultCommands)) {
         reading.kind = LearningReading::Kind::ConsultCommand;
         return reading;
     }
@@ -55,13 +56,14 @@ LearningReading readLearningInput(const QString &inputLine, bool invertPronouns)
     }
 
     QString sentence = trimBlanks(upperCase(inputLine)).toString();
-    if (isOneOf(sentence, learningExitWords)) {
+    if (isOneOf(folded(sentence), learningExitWords)) {
         reading.kind = LearningReading::Kind::Exit;
         return reading;
     }
     sentence = u' ' + sentence + u' ';
+    const QString foldedQuestion = folded(sentence);
     for (const char16_t *marker : questionMarkers) {
-        if (sentence.contains(QStringView(marker))) {
+        if (foldedQuestion.contains(QStringView(marker))) {
             reading.kind = LearningReading::Kind::Question;
             return reading;
         }
@@ -72,10 +74,12 @@ LearningReading readLearningInput(const QString &inputLine, bool invertPronouns)
     }
 
     sentence = storable(sentence);
-    // The first copula of the list that occurs wins, wherever it stands.
+    // The first copula of the list that occurs wins, wherever it stands;
+    // the sentence is cut as written where it stands in the folded one.
+    const QString foldedSentence = folded(sentence);
     qsizetype copulaAt = -1;
     for (const char16_t *copula : copulas) {
-        copulaAt = sentence.indexOf(QStringView(copula));
+        copulaAt = foldedSentence.indexOf(QStringView(copula));
         if (copulaAt >= 0)
             break;
     }

@@ -3,6 +3,7 @@
 
 #include "queryinterpreter.h"
 
+#include "knowledge/accents.h"
 #include "knowledge/recordformat.h"
 #include "textrules.h"
 
@@ -39,7 +40,7 @@ constexpr std::array<PronounPair, 2> pronounPairs = {{{u" TU ", u" MI "}, {u" TE
 QueryReading readQuery(const QString &inputLine, bool invertPronouns)
 {
     QueryReading reading;
-    if (isOneOf(trimBlanks(inputLine), learningCommands)) {
+    if (isOneOf(folded(trimBlanks(inputLine)), learningCommands)) {
         reading.kind = QueryReading::Kind::LearningCommand;
         return reading;
     }
@@ -47,17 +48,20 @@ QueryReading readQuery(const QString &inputLine, bool invertPronouns)
         reading.kind = QueryReading::Kind::Empty;
         return reading;
     }
-    if (isOneOf(inputLine, exitWords)) {
+    if (isOneOf(folded(inputLine), exitWords)) {
         reading.kind = QueryReading::Kind::Exit;
         return reading;
     }
 
+    // The form is looked for in the folded question, and the question as
+    // written cut where it stands.
     const QString questionText = u' ' + trimBlanks(upperCase(inputLine)).toString();
+    const QString foldedQuestion = folded(questionText);
     qsizetype formAt = -1;
     QStringView form;
     for (const char16_t *keyword : questionForms) {
         form = keyword;
-        formAt = questionText.indexOf(form);
+        formAt = foldedQuestion.indexOf(form);
         if (formAt >= 0)
             break;
     }
@@ -78,9 +82,10 @@ QueryReading readQuery(const QString &inputLine, bool invertPronouns)
     // A plural subject with its article is searched for without its final
     // "S", so that the singular is found too.
     if (reading.querySubject.endsWith(u'S')) {
+        const QString foldedSubject = folded(reading.querySubject);
         const bool hasPluralArticle =
             std::any_of(pluralArticles.begin(), pluralArticles.end(), [&](const char16_t *article) {
-                return reading.querySubject.contains(QStringView(article));
+                return foldedSubject.contains(QStringView(article));
             });
         if (hasPluralArticle) {
             reading.querySubject.chop(1);

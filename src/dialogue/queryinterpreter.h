@@ -23,7 +23,7 @@ struct QueryReading
     };
 
     Kind kind = Kind::Empty;
-    QString querySubject;        // as searched for: cut, inverted, maybe singular
+    QString querySubject;        // as written, cut, inverted, maybe singular; searched folded
     bool pluralStripped = false; // a final "S" was cut off for the search
 };
 
@@ -54,7 +54,7 @@ private:
 };
 
 // A topic holds the subject when the subject occurs in it and, unless it
-// stands at the very start, has a blank before or after it.
+// stands at the very start, has a blank before or after it. Both folded.
 bool topicHoldsSubject(QStringView topic, const SubjectSearch &querySubject);
 
 } // namespace teskaro

@@ -3,6 +3,7 @@
 
 #include "textrules.h"
 
+#include "knowledge/accents.h"
 #include "knowledge/windows1252.h"
 
 #include <algorithm>
@@ -24,8 +25,12 @@ QStringView leadingCopula(QStringView text)
 {
     for (const char16_t *padded : copulas) {
         const QStringView word = QStringView(padded).sliced(1).chopped(1);
-        if (text.startsWith(word) && (text.size() == word.size() || text[word.size()] == u' '))
-            return text.first(word.size());
+        if (text.size() < word.size() || (text.size() > word.size() && text[word.size()] != u' '))
+            continue;
+        const QStringView written = text.first(word.size());
+        if (std::equal(written.begin(), written.end(), word.begin(),
+                       [](QChar a, QChar b) { return foldedCharacter(a) == b; }))
+            return written;
     }
     return {};
 }

@@ -11,7 +11,10 @@
 namespace teskaro {
 
 // The few text operations both interpreters are built from. Comparisons are
-// exact and case-sensitive; keywords carry their own blanks.
+// case-sensitive; keywords carry their own blanks. The words the program
+// looks for are compared on folded text (accents off, see accents.h), which
+// the callers fold: a keyword found in folded text cuts the text as written
+// at the same place. Pronouns compare exactly.
 
 // Upper case, one character for one character: "ñ" becomes "Ñ" and "é"
 // becomes "É", but a letter whose capital the knowledge file cannot hold,
@@ -23,8 +26,8 @@ QString upperCase(QStringView text);
 inline constexpr std::array<const char16_t *, 4> copulas = {u" ESTA ", u" ESTAN ", u" ES ",
                                                             u" SON "};
 
-// The copula (ESTA, ESTAN, ES or SON) the text begins with as a whole word,
-// without blanks; empty when it begins with none.
+// The copula the text begins with as a whole word, accents aside (ESTÁ is
+// ESTA), as written and without blanks; empty when it begins with none.
 QStringView leadingCopula(QStringView text);
 inline bool startsWithCopula(QStringView text)
 {

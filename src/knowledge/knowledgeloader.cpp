@@ -5,7 +5,6 @@
 
 #include "knowledgefile.h"
 #include "recordformat.h"
-#include "windows1252.h"
 
 namespace teskaro {
 
@@ -33,11 +32,7 @@ LoadOutcome loadKnowledgeTable(const QString &fileName, KnowledgeTable &table)
         case RecordReader::Result::Record:
             if (table.isFull())
                 return {LoadOutcome::Status::Overflow, {}};
-            KnowledgeRecord &row = table.appendRow();
-            // Decoding into the row in place reuses its memory: a question
-            // reloads the whole file, and should cost little more than that.
-            decodeWindows1252(reader.bytesOf(topic), row.topic);
-            decodeWindows1252(reader.bytesOf(statement), row.statement);
+            table.append(reader.bytesOf(topic), reader.bytesOf(statement));
             break;
         }
     }

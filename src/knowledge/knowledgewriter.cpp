@@ -3,6 +3,7 @@
 
 #include "knowledgewriter.h"
 
+#include "accents.h"
 #include "knowledgefile.h"
 #include "recordformat.h"
 #include "windows1252.h"
@@ -36,8 +37,8 @@ AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord
         int count = 0;
         while ((result = reader.next(topic, statement)) == RecordReader::Result::Record) {
             ++count;
-            if (unlessKnown && reader.bytesOf(topic) == knownTopic &&
-                reader.bytesOf(statement) == knownStatement) {
+            if (unlessKnown && equalFolded(reader.bytesOf(topic), knownTopic) &&
+                equalFolded(reader.bytesOf(statement), knownStatement)) {
                 known = true;
                 return false;
             }

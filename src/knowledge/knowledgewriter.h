@@ -35,7 +35,7 @@ QString setAsideNote(const QString &fileName, const SetAsideTail &setAside);
 // longer be loaded whole. Fails when the file does not end with a whole
 // record, because the new records would not read back as written. With
 // unlessKnown, writes nothing when the file holds the first record already,
-// as checked under the file's lock.
+// accents aside (see accents.h), as checked under the file's lock.
 AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord> &records,
                             int capacity = KnowledgeTable::capacity, bool unlessKnown = false);
 

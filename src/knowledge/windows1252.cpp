@@ -3,7 +3,13 @@
 
 #include "windows1252.h"
 
+#include "accents.h"
+
 #include <algorithm>
+#include <bit>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <array>
 #include <span>
 
@@ -72,32 +78,80 @@ QString decodeWindows1252(QByteArrayView bytes)
 
 namespace {
 
-// Widens every byte as Latin-1 and tells whether any lies in the code
-// page's own block. Kept to a plain loop over unaliased pointers so that the
-// compiler turns it into vector code: this is most of what a question costs.
-bool widenLatin1(const uchar *__restrict in, char16_t *__restrict out, qsizetype size)
+struct Widened
+{
+    bool inHighBlock = false; // a byte of the code page's own block
+    bool foldable = false;    // a letter from À to Ü, which folding may change
+};
+
+// Widens every byte as Latin-1 and tells which blocks the bytes touch. Kept
+// to a plain loop over unaliased pointers so that the compiler turns it into
+// vector code: this is most of what a question costs.
+Widened widenLatin1(const uchar *__restrict in, char16_t *__restrict out, qsizetype size)
 {
     uchar high = 0;
+    uchar foldable = 0;
     for (qsizetype i = 0; i < size; ++i) {
         out[i] = in[i];
         high |= uchar(uchar(in[i] - 0x80u) < 0x20u);
+        foldable |= uchar(uchar(in[i] - 0xC0u) <= 0xDCu - 0xC0u);
     }
-    return high != 0;
+    return {high != 0, foldable != 0};
 }
 
-} // namespace
-
-void decodeWindows1252(QByteArrayView bytes, QString &into)
+Widened decodeInto(QByteArrayView bytes, QString &into)
 {
     const qsizetype size = bytes.size();
     into.resize(size);
     auto *out = reinterpret_cast<char16_t *>(into.data());
     const auto *in = reinterpret_cast<const uchar *>(bytes.data());
-    if (!widenLatin1(in, out, size))
-        return;
+    const Widened widened = widenLatin1(in, out, size);
+    if (widened.inHighBlock) {
+        for (qsizetype i = 0; i < size; ++i) {
+            if (uchar(in[i] - 0x80u) < 0x20u)
+                out[i] = codePage[in[i]];
+        }
+    }
+    return widened;
+}
+
+} // namespace
+
+bool decodeWindows1252(QByteArrayView bytes, QString &into)
+{
+    return decodeInto(bytes, into).foldable;
+}
+
+void foldDecodedWindows1252(QByteArrayView bytes, const char16_t *decoded, char16_t *into)
+{
+    const qsizetype size = bytes.size();
+    const auto *in = reinterpret_cast<const uchar *>(bytes.data());
+    std::copy(decoded, decoded + size, into);
+    // Only the letters from À to Ü change, and a field holds few of them:
+    // they are found sixteen bytes at a time where the machine can, the last
+    // sixteen overlapping those before.
+    const auto fold = [&](qsizetype at) {
+        into[at] = foldedCharacter(char16_t(in[at]));
+    };
+#if defined(__SSE2__)
+    if (size >= 16) {
+        const __m128i blockStart = _mm_set1_epi8(char(0xC0));
+        const __m128i blockSize = _mm_set1_epi8(char(0xDC - 0xC0));
+        for (qsizetype i = 0;; i = std::min(i + 16, size - 16)) {
+            const __m128i offset = _mm_sub_epi8(
+                _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i)), blockStart);
+            for (auto inBlock = unsigned(
+                     _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(offset, blockSize), offset)));
+                 inBlock != 0; inBlock &= inBlock - 1)
+                fold(i + std::countr_zero(inBlock));
+            if (i == size - 16)
+                return;
+        }
+    }
+#endif
     for (qsizetype i = 0; i < size; ++i) {
-        if (uchar(in[i] - 0x80u) < 0x20u)
-            out[i] = codePage[in[i]];
+        if (uchar(in[i] - 0xC0u) <= 0xDCu - 0xC0u)
+            fold(i);
     }
 }
 

@@ -13,8 +13,11 @@ namespace teskaro {
 QString decodeWindows1252(QByteArrayView bytes);
 
 // The same into an existing string, reusing its memory: a table reloaded
-// for every question then allocates nothing.
-void decodeWindows1252(QByteArrayView bytes, QString &into);
+// for every question then allocates nothing. Says whether the bytes hold a
+// letter from À to Ü, which folding (see accents.h) may change.
+bool decodeWindows1252(QByteArrayView bytes, QString &into);
+// What the bytes decoded to, folded, into room for as many characters.
+void foldDecodedWindows1252(QByteArrayView bytes, const char16_t *decoded, char16_t *into);
 
 // Characters the code page cannot hold are written as '?'.
 QByteArray encodeWindows1252(QStringView text);

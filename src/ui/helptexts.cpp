@@ -33,11 +33,11 @@ QWidget *createSyntaxHelp(QWidget *parent)
     const auto line = [panel](const QString &text) {
         return new QLabel(text, panel);
     };
-    grid->addWidget(heading(u"ej. Sintaxis de aprendizaje [SIN ACENTOS]"_s, panel), 0, 0);
+    grid->addWidget(heading(u"ej. Sintaxis de aprendizaje [CON O SIN ACENTOS]"_s, panel), 0, 0);
     grid->addWidget(line(u"Sujeto + predicado nominal [verbo SER | ESTAR en 3ª pers.]"_s), 1, 0);
     grid->addWidget(line(u"Ej. LOS HOMBRES SON ANIMALES INTELIGENTES A VECES"_s), 2, 0);
     grid->addWidget(line(u"Ej. EL LIBRO DE NEUROBIOLOGIA ESTA EN EL TRASTERO"_s), 3, 0);
-    grid->addWidget(heading(u"ej. Sintaxis de consulta [SIN ACENTOS]"_s, panel), 0, 1);
+    grid->addWidget(heading(u"ej. Sintaxis de consulta [CON O SIN ACENTOS]"_s, panel), 0, 1);
     grid->addWidget(line(u"Fórmula verbal de interrogación + sustantivo"_s), 1, 1);
     grid->addWidget(line(u"Ej. QUE SABES SOBRE LOS HOMBRES"_s), 2, 1);
     grid->addWidget(line(u"Ej. CUAL ES EL TELEFONO DE TORVAN"_s), 3, 1);

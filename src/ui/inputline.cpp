@@ -5,6 +5,7 @@
 
 #include "dialogue/keyfilter.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 namespace teskaro {
@@ -28,6 +29,21 @@ void InputLine::keyPressEvent(QKeyEvent *event)
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void InputLine::inputMethodEvent(QInputMethodEvent *event)
+{
+    QString committed = event->commitString();
+    if (isReadOnly() || committed.isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    for (QChar &c : committed)
+        c = filterTypedCharacter(c);
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(committed, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+    event->setAccepted(filtered.isAccepted());
 }
 
 } // namespace teskaro

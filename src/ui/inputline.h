@@ -7,8 +7,9 @@
 
 namespace teskaro {
 
-// The input line: every character typed on the keyboard passes through the
-// dialogue's key filter before it reaches the line (pasted text does not).
+// The input line: every character typed passes through the dialogue's key
+// filter before it reaches the line, whether from a key or from an input
+// method or a dead key ("´" then "a"); pasted text does not.
 class InputLine final : public QLineEdit
 {
     Q_OBJECT
@@ -18,6 +19,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 };
 
 } // namespace teskaro

@@ -33,6 +33,7 @@ private Q_SLOTS:
     void answersCommands_data();
     void answersCommands();
     void deducesWithRulesAndLogicOn();
+    void understandsSpanishAsWritten();
     void editsStatementsByNumber();
     void opensAndSavesNamesWithBlanks();
     void runsAsAProgram_data();
@@ -162,6 +163,31 @@ void TestCli::deducesWithRulesAndLogicOn()
     QCOMPARE(rig.folder.read(u"default.alm"_s), sunRecords +
                                                     "\" LAS ESTRELLAS \",\" SON ASTROS \"\r\n"
                                                     "\" SON ASTROS \",\" LAS ESTRELLAS \"\r\n");
+}
+
+// Typed as Spanish is written, in lower case, with accents and question
+// marks: learned and stored as written, found with or without accents.
+void TestCli::understandsSpanishAsWritten()
+{
+    const QByteArray alhambra = "\" LA ALHAMBRA \",\" ESTA EN GRANADA \"\r\n"
+                                "\" ESTA EN GRANADA \",\" LA ALHAMBRA \"\r\n";
+    CliRig rig(sunRecords + alhambra);
+    rig.run("la señora está en casa\nla canción es bonita\nel árbol es verde\n/consulta\n"
+            "¿Dónde está Granada?\ndónde está la alhambra\nQUE SABES DE LA CANCION\n"
+            "¿qué sabes del arbol?\n");
+    const QString known = u":) TENGO ENTENDIDO QUE "_s;
+    for (const QString &line :
+         {u"  [ LA SEÑORA ESTÁ EN CASA ]\n:) ESTOY APRENDIENDO COSAS NUEVAS SOBRE   LA SEÑORA"_s,
+          u"  [  DÓNDE ESTÁ GRANADA  ]\n"_s + known + u"ESTA EN GRANADA LA ALHAMBRA \n"_s,
+          u"  [ DÓNDE ESTÁ LA ALHAMBRA ]\n"_s + known + u"LA ALHAMBRA ESTA EN GRANADA \n"_s,
+          known + u"LA CANCIÓN ES BONITA \n"_s, known + u"EL ÁRBOL ES VERDE \n"_s})
+        QVERIFY2(rig.out().contains(line), qPrintable(rig.out()));
+    QCOMPARE(rig.folder.read(u"default.alm"_s),
+             sunRecords + alhambra +
+                 "\" LA SE\xd1ORA \",\" EST\xc1 EN CASA \"\r\n\" EST\xc1 EN CASA \",\" LA "
+                 "SE\xd1ORA \"\r\n"
+                 "\" LA CANCI\xd3N \",\" ES BONITA \"\r\n\" ES BONITA \",\" LA CANCI\xd3N \"\r\n"
+                 "\" EL \xc1RBOL \",\" ES VERDE \"\r\n\" ES VERDE \",\" EL \xc1RBOL \"\r\n");
 }
 
 // Numbers name statements of the last listing, which a filter may thin out.

@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The Windows-1252 code page both ways, byte by byte, checked against the
-// code page's chart; and the subject search of a question against
+// code page's chart; folding accents, checked against its own list, and as
+// a table folds what it reads; and the subject search of a question against
 // QStringView::indexOf.
 
 #include "dialogue/queryinterpreter.h"
+#include "knowledge/accents.h"
+#include "knowledge/knowledgetable.h"
 #include "knowledge/windows1252.h"
 
 #include <QRandomGenerator>
@@ -24,6 +27,8 @@ private Q_SLOTS:
     void wholeBuffersReadAndWriteAlike();
     void charactersOutsideBecomeQuestionMarks_data();
     void charactersOutsideBecomeQuestionMarks();
+    void foldsExactlyItsList();
+    void tablesFoldWhatTheyRead();
     void subjectSearchFindsWhatIndexOfFinds_data();
     void subjectSearchFindsWhatIndexOfFinds();
 };
@@ -116,6 +121,44 @@ void TestCodePage::charactersOutsideBecomeQuestionMarks()
     QCOMPARE(fitToWindows1252(text), fitted);
     if (text.size() == 1)
         QVERIFY(!isWindows1252(text.front()));
+}
+
+// Every UTF-16 unit: the twenty capitals of the list fold, nothing else.
+void TestCodePage::foldsExactlyItsList()
+{
+    const QString from = u"ÀÁÂÄÈÉÊËÌÍÎÏÒÓÔÖÙÚÛÜ"_s;
+    const QString to = u"AAAAEEEEIIIIOOOOUUUU"_s;
+    for (int unit = 0; unit <= 0xFFFF; ++unit) {
+        const QChar c{char16_t(unit)};
+        const qsizetype listed = from.indexOf(c);
+        QCOMPARE(foldedCharacter(c), listed < 0 ? c : to.at(listed));
+    }
+    QCOMPARE(folded(u"ÁRBOL AÑO pingüino ÇÃ"_s), u"ARBOL AÑO pingüino ÇÃ"_s);
+    QVERIFY(!foldingChanges(u"AÑO Ç Ã á"_s) && foldingChanges(u"AÑO É"_s));
+    QVERIFY(equalFolded("\xc1RBOL", "ARBOL") && !equalFolded("A\xd1O", "ANO") &&
+            !equalFolded("ARBOL", "ARBOLES"));
+}
+
+// Fields of every length around the sixteen bytes folded at a time, with
+// letters to fold anywhere, now and then a byte of the code page's own
+// block: each topic a table reads folds as its text does.
+void TestCodePage::tablesFoldWhatTheyRead()
+{
+    QRandomGenerator random(1252);
+    const QByteArray alphabet = "AEIOU N\xc1\xc9\xcd\xd3\xda\xdc\xd1\xc3\xe1\x80\x9c\xdd";
+    KnowledgeTable table;
+    for (int round = 0; round < 400; ++round) {
+        QByteArray topic;
+        const int size = int(random.bounded(70));
+        for (int i = 0; i < size; ++i)
+            topic += alphabet.at(int(random.bounded(alphabet.size() - (round % 2 ? 0 : 3))));
+        table.append(topic, "X");
+        const int row = table.recordCount() - 1;
+        QCOMPARE(table.record(row).topic, decodeWindows1252(topic));
+        QCOMPARE(table.foldedTopic(row).toString(), folded(decodeWindows1252(topic)));
+    }
+    table.append({u" EL PINGÜINO "_s, u" ES UN AVE "_s});
+    QCOMPARE(table.foldedTopic(table.recordCount() - 1).toString(), u" EL PINGUINO "_s);
 }
 
 void TestCodePage::subjectSearchFindsWhatIndexOfFinds_data()

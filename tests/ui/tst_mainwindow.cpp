@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPointer>
@@ -48,16 +49,24 @@ void TestMainWindow::filtersTypedKeys_data()
     QTest::newRow("lower case") << u"que sabes"_s << u"QUE SABES"_s;
     QTest::newRow("ñ") << u"españa"_s << u"ESPAÑA"_s;
     QTest::newRow("question marks") << u"¿donde?"_s << u" DONDE "_s;
-    QTest::newRow("accented") << u"é"_s << u"é"_s;
+    QTest::newRow("accents and Ü, ß as it is") << u"éáüçÿß"_s << u"ÉÁÜÇŸß"_s;
+    QTest::newRow("no capital in the code page") << u"µą"_s << u"µą"_s;
+    QTest::newRow("from an input method") << u"im:á ¿qué?"_s << u"Á  QUÉ "_s;
 }
 
+// Keys, or with "im:" what an input method or a dead key commits.
 void TestMainWindow::filtersTypedKeys()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     WindowRig rig;
+    if (typed.startsWith(u"im:"_s)) {
+        QInputMethodEvent event;
+        event.setCommitString(typed.mid(3));
+        QApplication::sendEvent(rig.input(), &event);
+    }
     // keyClicks sends ASCII only; any character can be the text of a key.
-    for (const QChar c : typed)
+    for (const QChar c : typed.startsWith(u"im:"_s) ? QString() : typed)
         QTest::sendKeyEvent(QTest::Click, rig.input(), Qt::Key_unknown, QString(c), Qt::NoModifier);
     QCOMPARE(rig.input()->text(), shown);
 }

@@ -9,7 +9,6 @@
 
 #include <QByteArrayView>
 
-#include <chrono>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -66,9 +65,6 @@ QString describe(espeak_ng_STATUS status)
     espeak_ng_GetStatusCodeMessage(status, message, sizeof(message));
     return u"espeak-ng: %1 (%2)"_s.arg(QString::fromLocal8Bit(message), dataPath());
 }
-
-// Long enough for any reply; reached only if espeak-ng's thread stops answering.
-constexpr std::chrono::seconds renderLimit{60};
 
 } // namespace
 
@@ -157,67 +153,9 @@ void EspeakEngine::stop()
         espeak_Cancel();
 }
 
-QList<qint16> EspeakEngine::render(const QString &text)
+// Runs on espeak-ng's thread: speech that is not played aloud goes nowhere.
+int EspeakEngine::receiveSamples(short *, int, espeak_EVENT *)
 {
-    const QByteArray utf8 = text.toUtf8();
-    if (!usable() || m_playsAloud || !m_voice || utf8.isEmpty())
-        return {};
-
-    stop(); // the next "message finished" event must be this text's
-    {
-        const std::lock_guard lock(m_capture.mutex);
-        m_capture.samples.clear();
-        m_capture.done = false;
-    }
-    if (espeak_Synth(utf8.constData(), std::size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                     espeakCHARS_UTF8, nullptr, &m_capture) != EE_OK)
-        return {};
-
-    std::unique_lock lock(m_capture.mutex);
-    if (!m_capture.finished.wait_for(lock, renderLimit, [this] { return m_capture.done; })) {
-        lock.unlock();
-        stop(); // once espeak_Cancel() returns, its thread no longer writes to m_capture
-        return {};
-    }
-    return std::exchange(m_capture.samples, {});
-}
-
-QStringList EspeakEngine::phonemes(const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    if (!usable() || !m_voice || utf8.isEmpty())
-        return {};
-
-    stop(); // the transcription shares the translator with the synthesis thread
-    QStringList clauses;
-    const void *position = utf8.constData();
-    while (position) {
-        const char *phonemes = espeak_TextToPhonemes(&position, espeakCHARS_UTF8, 0);
-        if (!phonemes)
-            break;
-        const QString clause = QString::fromUtf8(phonemes).trimmed();
-        if (!clause.isEmpty())
-            clauses << clause;
-    }
-    return clauses;
-}
-
-// Runs on espeak-ng's thread. Speech meant for the listener carries no user data and is
-// dropped; a render() passes its capture.
-int EspeakEngine::receiveSamples(short *samples, int count, espeak_EVENT *events)
-{
-    if (!events || !events->user_data)
-        return 0;
-    auto *capture = static_cast<Capture *>(events->user_data);
-    const std::lock_guard lock(capture->mutex);
-    if (samples && count > 0)
-        capture->samples.append(QList<qint16>(samples, samples + count));
-    for (const espeak_EVENT *event = events; event->type != espeakEVENT_LIST_TERMINATED; ++event) {
-        if (event->type == espeakEVENT_MSG_TERMINATED) {
-            capture->done = true;
-            capture->finished.notify_all();
-        }
-    }
     return 0;
 }
 

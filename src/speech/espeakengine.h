@@ -3,16 +3,12 @@
 
 #pragma once
 
-#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include "speech/speechcontrol.h"
 
 #include <espeak-ng/speak_lib.h>
 
-#include <condition_variable>
-#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -25,7 +21,7 @@ namespace teskaro {
 // device or into a callback that throws the samples away. The rest of espeak-ng is not
 // thread-safe and changes its state under that thread, so every call comes from the thread
 // that created the engine (calls from elsewhere are ignored) and the speech in progress is
-// stopped before the voice changes or a text is transcribed.
+// stopped before the voice changes.
 class EspeakEngine
 {
 public:
@@ -43,13 +39,6 @@ public:
     void speak(const QString &text);
     void stop();
 
-    // Synthesises the text and waits for all of it. Only an engine that discards its speech
-    // can hand the samples over; one that plays aloud returns nothing.
-    QList<qint16> render(const QString &text);
-
-    // espeak-ng's phoneme mnemonics for the text, one entry per clause.
-    QStringList phonemes(const QString &text);
-
 private:
     explicit EspeakEngine(bool discard);
     ~EspeakEngine();
@@ -58,22 +47,12 @@ private:
     bool usable() const;
     static int receiveSamples(short *samples, int count, espeak_EVENT *events);
 
-    // Filled by espeak-ng's thread while render() waits on the caller's thread.
-    struct Capture
-    {
-        std::mutex mutex;
-        std::condition_variable finished;
-        QList<qint16> samples;
-        bool done = false;
-    };
-
     const std::thread::id m_owner;
     bool m_initialised = false;
     bool m_playsAloud = false;
     int m_sampleRate = 0;
     std::optional<Voice> m_voice; // the voice espeak-ng has loaded
     QString m_error;
-    Capture m_capture;
 };
 
 } // namespace teskaro

@@ -41,23 +41,9 @@ QString EspeakSpeech::errorString() const
     return m_engine.errorString();
 }
 
-QList<qint16> EspeakSpeech::renderSpeech(const QString &text)
-{
-    if (!m_engine.useVoice(m_voice))
-        return {};
-    return m_engine.render(spokenText(text));
-}
-
 int EspeakSpeech::sampleRate() const
 {
     return m_engine.sampleRate();
-}
-
-QStringList EspeakSpeech::phonemes(const QString &text)
-{
-    if (!m_engine.useVoice(m_voice))
-        return {};
-    return m_engine.phonemes(spokenText(text));
 }
 
 } // namespace teskaro

@@ -42,13 +42,8 @@ public:
 
     QString errorString() const;
 
-    // What speak() would say, with the selected voice, as mono samples at sampleRate().
-    // Waits until the whole text is synthesised. Empty when the speech plays aloud.
-    QList<qint16> renderSpeech(const QString &text);
+    // Samples a second of speech takes.
     int sampleRate() const;
-
-    // espeak-ng's phoneme mnemonics of what speak() would say, one entry per clause.
-    QStringList phonemes(const QString &text);
 
 private:
     EspeakEngine &m_engine;

@@ -312,7 +312,6 @@ void TestEngine::deduces_data()
     const QString example = u"EL GATO ES UN FELINO Y LOS FELINOS SON MAMIFEROS"_s;
     const QString three =
         u"EL GATO ES UN FELINO, LOS FELINOS SON MAMIFEROS Y LOS MAMIFEROS SON ANIMALES"_s;
-    row("the example", gato + felinos, u"QUE SABES DEL GATO"_s, {example});
     row("a chain before those that extend it", mamiferos + felinos + gato, u"QUE SABES DEL GATO"_s,
         {example, three});
     row("plural in ES",

@@ -22,9 +22,7 @@ class TestCodePage : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyByteReadsAsItsCharacterAndBack_data();
     void everyByteReadsAsItsCharacterAndBack();
-    void wholeBuffersReadAndWriteAlike();
     void charactersOutsideBecomeQuestionMarks_data();
     void charactersOutsideBecomeQuestionMarks();
     void foldsExactlyItsList();
@@ -49,37 +47,23 @@ QChar chartCharacter(int byte)
 
 } // namespace
 
-void TestCodePage::everyByteReadsAsItsCharacterAndBack_data()
-{
-    QTest::addColumn<int>("byte");
-    QTest::addColumn<QChar>("character");
-    for (int byte = 0; byte < 256; ++byte)
-        QTest::addRow("0x%02X", byte) << byte << chartCharacter(byte);
-}
-
+// Byte by byte, then whole buffers, which take the decoder's vector path
+// with and without bytes of the code page's own block; decoding into a used
+// string drops what it held.
 void TestCodePage::everyByteReadsAsItsCharacterAndBack()
-{
-    QFETCH(int, byte);
-    QFETCH(QChar, character);
-    const QByteArray bytes(1, char(byte));
-    QCOMPARE(decodeWindows1252(bytes), QString(character));
-    QCOMPARE(encodeWindows1252(QString(character)), bytes);
-    QVERIFY(isWindows1252(character));
-    QCOMPARE(fitToWindows1252(QString(character)), QString(character));
-}
-
-// Long buffers take the decoder's vector path, with and without bytes of
-// the code page's own block; decoding into a used string drops what it held.
-void TestCodePage::wholeBuffersReadAndWriteAlike()
 {
     QByteArray bytes;
     QString text;
-    for (int round = 0; round < 3; ++round) {
-        for (int byte = 0; byte < 256; ++byte) {
-            bytes += char(byte);
-            text += chartCharacter(byte);
-        }
+    for (int byte = 0; byte < 256; ++byte) {
+        const QChar character = chartCharacter(byte);
+        QCOMPARE(decodeWindows1252(QByteArray(1, char(byte))), QString(character));
+        QCOMPARE(encodeWindows1252(QString(character)), QByteArray(1, char(byte)));
+        QVERIFY(isWindows1252(character) && fitToWindows1252(QString(character)) == character);
+        bytes += char(byte);
+        text += character;
     }
+    bytes = bytes.repeated(3);
+    text = text.repeated(3);
     QString into = u"previous contents"_s.repeated(100);
     decodeWindows1252(bytes, into);
     QCOMPARE(into, text);
@@ -96,15 +80,11 @@ void TestCodePage::charactersOutsideBecomeQuestionMarks_data()
     const QChar high(0xD83D);
     const QChar low(0xDE00);
     QTest::newRow("C1 control under the euro's byte") << u"\u0080"_s << "?"_ba << u"?"_s;
-    QTest::newRow("C1 control under Ÿ's byte") << u"\u009F"_s << "?"_ba << u"?"_s;
     QTest::newRow("just past Latin-1") << u"\u0100"_s << "?"_ba << u"?"_s;
-    QTest::newRow("beside the euro") << u"\u20AD"_s << "?"_ba << u"?"_s;
     QTest::newRow("Cyrillic and Chinese") << u"Ж中"_s << "??"_ba << u"??"_s;
     QTest::newRow("combining accent") << u"E\u0301"_s << "E?"_ba << u"E?"_s;
     QTest::newRow("surrogate pair is one") << u"\U0001F600"_s << "?"_ba << u"?"_s;
     QTest::newRow("lone high") << QString(high) + u'A' << "?A"_ba << u"?A"_s;
-    QTest::newRow("lone high at the end") << u'A' + QString(high) << "A?"_ba << u"A?"_s;
-    QTest::newRow("lone low") << QString(low) << "?"_ba << u"?"_s;
     QTest::newRow("low before high is two") << QString(low) + high << "??"_ba << u"??"_s;
     QTest::newRow("mixed") << u"AÑO €5 😀 Ж!"_s
                            << "A\xD1O \x80"

@@ -31,8 +31,9 @@ private Q_SLOTS:
 
 namespace {
 
-const QStringList words = u"ESTA ESTAN ES SON SABES QUE CUAL QUIEN SOBRE DE DEL LOS LAS EL LA UNAS "
-                          u"TU MI TUS TE ME SOL PERROS HABLEMOS INPUT FIN ? ¿ \""_s.split(u' ');
+const QStringList words =
+    u"ESTA ESTÁN ES SON SABES QUÉ CUAL QUIÉN SOBRE DE DEL LOS LAS EL LA UNAS "
+    u"TU MI TÚS TE ME SOL PERROS HABLEMOS INPUT FIN ADIÓS ? ¿ \""_s.split(u' ');
 // Controls (NUL, CR and LF among them), code page bytes, undefined ones too,
 // and characters beyond the code page, lone surrogates included.
 const QString strange = u"\t\r\n\x01\x7f\u0081\u008d\u00d1\u00e9\u20ac\u0416\u4e2d\u0301\uFEFF"
@@ -121,7 +122,7 @@ void TestInterpreterFuzz::randomLinesKeepExactlyWhatWasAcknowledged()
         if (subject) {
             QCOMPARE(gained[0].topic, paddedField(*subject));
             QCOMPARE(gained[1], (KnowledgeRecord{gained[0].statement, gained[0].topic}));
-            QVERIFY(gained[0].statement.contains(QRegularExpression(u"^ (ESTA|ESTAN|ES|SON) "_s)));
+            QVERIFY(gained[0].statement.contains(QRegularExpression(u"^ (EST[AÁ]N?|ES|SON) "_s)));
             ++learned;
         }
         kept = now;

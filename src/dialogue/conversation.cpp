@@ -135,7 +135,7 @@ void Conversation::learnStatement(const LearningReading &reading)
         m_session.setLearnedCount(m_session.learnedCount() + 1);
         speakIfOn(acknowledgement);
         if (logic)
-            deduceFromLearned(records.first());
+            deduceFromLearned(outcome, records);
         break;
     case AppendOutcome::Status::Known: // answered above
         break;
@@ -149,16 +149,13 @@ void Conversation::learnStatement(const LearningReading &reading)
     }
 }
 
-// The file as a question would read it, so that what others learned counts
-// too; the session's table and counter stay as they are.
-void Conversation::deduceFromLearned(const KnowledgeRecord &direct)
+// The file as the append read it under its lock, so that what others
+// learned counts too, with the records just written; the session's table
+// and counter stay as they are.
+void Conversation::deduceFromLearned(const AppendOutcome &appended,
+                                     const QList<KnowledgeRecord> &records)
 {
-    KnowledgeTable file;
-    loadKnowledgeTable(m_session.knowledgeFile(), file);
-    int row = file.recordCount() - 1;
-    while (row >= 0 && !(file.record(row) == direct))
-        --row;
-    for (const QString &chain : Deduction(file).chainsThrough(row))
+    for (const QString &chain : chainsThroughLearned(appended.before, appended.fields, records))
         reply(u":) AHORA DEDUZCO QUE "_s + chain + u' ');
 }
 

@@ -11,6 +11,7 @@
 namespace teskaro {
 
 class Session;
+struct AppendOutcome;
 struct KnowledgeRecord;
 struct LearningReading;
 struct QueryReading;
@@ -32,7 +33,7 @@ public:
 private:
     void learn(const QString &line);
     void learnStatement(const LearningReading &reading);
-    void deduceFromLearned(const KnowledgeRecord &direct);
+    void deduceFromLearned(const AppendOutcome &appended, const QList<KnowledgeRecord> &records);
     void answer(const QString &line);
     void answerQuestion(const QueryReading &reading);
     void echo(const QString &line);

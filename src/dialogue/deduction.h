@@ -2,8 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
+#include "knowledge/knowledgewriter.h"
+#include "knowledge/record.h"
+#include <QHash>
 
+#include <QByteArrayView>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -44,26 +49,46 @@ private:
     struct Link
     {
         int row = -1;
-        bool isAt = false; // ESTA or ESTAN rather than ES or SON
-        QStringView topic; // as written, as is the statement
-        QStringView statement;
+        bool isAt = false;     // ESTA or ESTAN rather than ES or SON
+        QStringView topic;     // as written, blanks around it and all
+        QStringView statement; // as written
         QStringView foldedTopic;
-        QStringView target;    // the folded phrase it leads to; empty: nowhere
-        QStringView topicRoot; // shared by every word the topic's first word matches
+        QStringView target; // the phrase it leads to, folded once asked for; empty: nowhere
+        bool targetFolded = false;
     };
-    using Chain = QList<int>;             // indexes into m_links
-    using Neighbours = QList<QList<int>>; // per link, in table order
+    using Chain = QList<int>; // indexes into m_links, in table order
 
-    // The links each of the given ones leads to (forward) or comes from,
-    // found in one pass over all links.
-    Neighbours neighbours(const QList<int> &links, bool forward) const;
-    bool leads(const Link &from, const Link &to) const;
+    QStringView target(int link) const;
+    bool leads(int from, int to) const;
+    void indexTopicsOnShelf(quint32 shelf) const;
+    template <typename Keep>
+    QList<int> linksWithTopic(QStringView phrase, Keep keep) const;
+    // The links a link leads to, and those that lead to it, in table order;
+    // each worked out once.
+    const QList<int> &next(int link) const;
+    const QList<int> &previous(int link) const;
+    int linkOfRow(int row) const;
     bool holds(const Chain &chain) const;
     QString textOf(const Chain &chain) const;
-    int linkOfRow(int row) const;
+    bool write(const Chain &chain, QStringList &lines) const;
 
-    QList<Link> m_links;
-    QStringList m_foldedStatements; // of the statements that fold
+    mutable QList<Link> m_links;
+    mutable QStringList m_foldedTargets; // of the targets that fold
+    // The links by the key of their topic: the first link of each key (plus
+    // one), and after each link the next one with its key (plus one).
+    mutable QHash<quint64, int> m_byTopic;
+    mutable QList<int> m_nextSameTopic;
+    mutable QList<quint32> m_topicShelves;
+    mutable QSet<quint32> m_indexedShelves;
+    mutable QList<quint32> m_targetShelves;
+    mutable QHash<int, QList<int>> m_next;
+    mutable QHash<int, QList<int>> m_previous;
 };
+
+// The chains through a statement just learned (its records in learned, the
+// direct one first), given the file as it was before, as bytes, with where
+// its records lie in them: decodes only the records that may take part.
+QStringList chainsThroughLearned(QByteArrayView before, const QList<RecordFields> &fields,
+                                 const QList<KnowledgeRecord> &learned);
 
 } // namespace teskaro

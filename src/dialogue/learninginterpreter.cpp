@@ -78,8 +78,8 @@ LearningReading readLearningInput(const QString &inputLine, bool invertPronouns)
     // the sentence is cut as written where it stands in the folded one.
     const QString foldedSentence = folded(sentence);
     qsizetype copulaAt = -1;
-    for (const char16_t *copula : copulas) {
-        copulaAt = foldedSentence.indexOf(QStringView(copula));
+    for (const QStringView copula : copulas) {
+        copulaAt = foldedSentence.indexOf(u' ' + copula.toString() + u' ');
         if (copulaAt >= 0)
             break;
     }

@@ -23,8 +23,11 @@ QString upperCase(QStringView text)
 
 QStringView leadingCopula(QStringView text)
 {
-    for (const char16_t *padded : copulas) {
-        const QStringView word = QStringView(padded).sliced(1).chopped(1);
+    // Every copula begins with ES or SO: most texts are turned away at once.
+    if (text.size() < 2 || !((foldedCharacter(text[0]) == u'E' && text[1] == u'S') ||
+                             (text[0] == u'S' && foldedCharacter(text[1]) == u'O')))
+        return {};
+    for (const QStringView word : copulas) {
         if (text.size() < word.size() || (text.size() > word.size() && text[word.size()] != u' '))
             continue;
         const QStringView written = text.first(word.size());

@@ -21,10 +21,9 @@ namespace teskaro {
 // or that would take two characters ("ß"), stays as it is.
 QString upperCase(QStringView text);
 
-// The copulas a statement is cut at, each between blanks, in the order
-// learning looks for them: the first of them in a sentence wins.
-inline constexpr std::array<const char16_t *, 4> copulas = {u" ESTA ", u" ESTAN ", u" ES ",
-                                                            u" SON "};
+// The copulas a statement is cut at, in the order learning looks for them:
+// the first of them in a sentence wins.
+inline constexpr std::array<QStringView, 4> copulas = {u"ESTA", u"ESTAN", u"ES", u"SON"};
 
 // The copula the text begins with as a whole word, accents aside (ESTÁ is
 // ESTA), as written and without blanks; empty when it begins with none.

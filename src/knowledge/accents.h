@@ -15,6 +15,8 @@ namespace teskaro {
 
 constexpr char16_t foldedCharacter(char16_t c)
 {
+    if (c < 0xC0 || c > 0xDC) // nearly every character: one test
+        return c;
     const auto in = [c](char16_t first, char16_t last) {
         return char16_t(c - first) <= char16_t(last - first);
     };

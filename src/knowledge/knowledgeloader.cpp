@@ -20,7 +20,12 @@ LoadOutcome loadKnowledgeTable(const QString &fileName, KnowledgeTable &table)
         break;
     }
 
-    RecordReader reader(file.bytes);
+    return loadKnowledgeBytes(file.bytes, table);
+}
+
+LoadOutcome loadKnowledgeBytes(QByteArrayView bytes, KnowledgeTable &table)
+{
+    RecordReader reader(bytes);
     RecordReader::Field topic;
     RecordReader::Field statement;
     for (;;) {

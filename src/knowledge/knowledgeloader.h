@@ -5,6 +5,7 @@
 
 #include "knowledgetable.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace teskaro {
@@ -25,5 +26,7 @@ struct LoadOutcome
 // Reads the records of the file into the table after the records it holds.
 // Whatever the outcome, the records read before a problem stay in it.
 LoadOutcome loadKnowledgeTable(const QString &fileName, KnowledgeTable &table);
+// The same from a knowledge file's bytes already read.
+LoadOutcome loadKnowledgeBytes(QByteArrayView bytes, KnowledgeTable &table);
 
 } // namespace teskaro

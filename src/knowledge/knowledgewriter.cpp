@@ -29,7 +29,11 @@ AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord
     const QByteArray knownTopic = unlessKnown ? encodeWindows1252(records.first().topic) : "";
     const QByteArray knownStatement =
         unlessKnown ? encodeWindows1252(records.first().statement) : "";
+    QByteArray before;
+    QList<RecordFields> fields;
     const auto admit = [&](const QByteArray &present) {
+        if (unlessKnown)
+            before = present;
         RecordReader reader(present);
         RecordReader::Field topic;
         RecordReader::Field statement;
@@ -37,6 +41,8 @@ AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord
         int count = 0;
         while ((result = reader.next(topic, statement)) == RecordReader::Result::Record) {
             ++count;
+            if (unlessKnown)
+                fields += {topic, statement};
             if (unlessKnown && equalFolded(reader.bytesOf(topic), knownTopic) &&
                 equalFolded(reader.bytesOf(statement), knownStatement)) {
                 known = true;
@@ -55,7 +61,7 @@ AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord
     };
     const FileWriteOutcome outcome = appendToKnowledgeFile(fileName, bytes, admit);
     if (outcome.ok)
-        return {AppendOutcome::Status::Appended, {}, outcome.setAside};
+        return {AppendOutcome::Status::Appended, {}, outcome.setAside, before, fields};
     if (known)
         return {AppendOutcome::Status::Known, {}, outcome.setAside};
     if (outcome.refused && refusal.isEmpty())

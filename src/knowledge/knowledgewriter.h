@@ -6,11 +6,19 @@
 #include "knowledgefile.h"
 #include "knowledgetable.h"
 #include "record.h"
+#include "recordformat.h"
 
 #include <QList>
 #include <QString>
 
 namespace teskaro {
+
+// Where a record's two fields lie in a file's bytes.
+struct RecordFields
+{
+    RecordReader::Field topic;
+    RecordReader::Field statement;
+};
 
 struct AppendOutcome
 {
@@ -22,7 +30,9 @@ struct AppendOutcome
     };
     Status status = Status::Failed;
     QString reason;
-    SetAsideTail setAside = {}; // a broken tail found first, if there was one
+    SetAsideTail setAside = {};      // a broken tail found first, if there was one
+    QByteArray before = {};          // with unlessKnown: the file as read under its lock
+    QList<RecordFields> fields = {}; // and its records in it
 };
 
 // How a broken tail set aside is told: "El final de FILE no era ...", with
@@ -35,7 +45,8 @@ QString setAsideNote(const QString &fileName, const SetAsideTail &setAside);
 // longer be loaded whole. Fails when the file does not end with a whole
 // record, because the new records would not read back as written. With
 // unlessKnown, writes nothing when the file holds the first record already,
-// accents aside (see accents.h), as checked under the file's lock.
+// accents aside (see accents.h), as checked under the file's lock; the file
+// as it was read then comes back, for what follows from the records.
 AppendOutcome appendRecords(const QString &fileName, const QList<KnowledgeRecord> &records,
                             int capacity = KnowledgeTable::capacity, bool unlessKnown = false);
 

@@ -26,17 +26,6 @@ QString paddedField(QStringView phrase)
     return u' ' + trimBlanks(phrase).toString() + u' ';
 }
 
-QStringView trimBlanks(QStringView text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.sliced(first, last - first);
-}
-
 RecordReader::RecordReader(QByteArrayView bytes)
     : m_bytes(bytes)
 {}

@@ -21,7 +21,16 @@ QString paddedField(QStringView phrase);
 
 // Trims blanks (code 32) only, unlike QString::trimmed(), which also takes
 // tabs and line ends.
-QStringView trimBlanks(QStringView text);
+inline QStringView trimBlanks(QStringView text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.sliced(first, last - first);
+}
 
 // Reads records field by field from the bytes of a knowledge file, the way
 // the file has always been read: a field is either quoted (up to the next

@@ -9,9 +9,17 @@
 #include "session.h"
 #include "tableloading.h"
 
+#include <QDir>
+
 namespace teskaro {
 
 using namespace Qt::StringLiterals;
+
+bool startSortCommand(const Platform &platform, const QString &knowledgeFile)
+{
+    const QString path = QDir(platform.files.currentFolder()).absoluteFilePath(knowledgeFile);
+    return platform.processes.start(u"IND.BAT"_s, {}, {u"TESKARO_ARCHIVO="_s + path});
+}
 
 KnowledgeFileCommands::KnowledgeFileCommands(Session &session, const Services &services)
     : m_session(session)
@@ -68,7 +76,7 @@ void KnowledgeFileCommands::sort()
     const QString file = m_session.knowledgeFile();
     if (m_services.platform.files.fileExists(file)) {
         m_session.append(u"$ en archivo "_s + file + u"..."_s);
-        if (!m_services.platform.processes.start(u"IND.BAT"_s, {})) {
+        if (!startSortCommand(m_services.platform, file)) {
             m_session.append(
                 u"\r\n$ No se ha podido iniciar la ordenación: IND.BAT no se encuentra "
                 u"o no se puede ejecutar"_s);
@@ -90,7 +98,7 @@ void KnowledgeFileCommands::sort()
 // name can be misread or run as a command.
 void KnowledgeFileCommands::removeRepeatedRecords()
 {
-    if (!m_services.platform.processes.start(u"repetido"_s, {m_session.knowledgeFile()})) {
+    if (!m_services.platform.processes.start(u"repetido"_s, {m_session.knowledgeFile()}, {})) {
         m_session.append(
             u"$ No se ha podido iniciar la eliminación de redundancias: repetido no se "
             u"encuentra o no se puede ejecutar\r\n"_s);

@@ -11,6 +11,11 @@ namespace teskaro {
 
 class Session;
 
+// Starts "IND.BAT", which sorts the file TESKARO_ARCHIVO names: here the
+// given knowledge file, by its absolute path, whatever the variable held in
+// our own environment. False when it cannot be started.
+bool startSortCommand(const Platform &platform, const QString &knowledgeFile);
+
 // What the user does with the knowledge file as a whole: choose another
 // one, copy it under a new name, sort it, remove its repeated records.
 // Choosing or copying leaves the table counted as not loaded until the next

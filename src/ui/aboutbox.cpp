@@ -121,7 +121,7 @@ AboutBox::AboutBox(const Platform &platform, QWidget *parent)
 void AboutBox::startSystemInformation()
 {
     const QString program = systemInformationProgram();
-    if (!program.isEmpty() && m_platform.processes.start(program, {}))
+    if (!program.isEmpty() && m_platform.processes.start(program, {}, {}))
         return;
     Message unavailable;
     unavailable.title = applicationTitle();

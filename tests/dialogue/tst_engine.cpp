@@ -699,7 +699,8 @@ void TestEngine::startsUp()
                         : u"\r\n$ Realmente no poseo ningún dato en mi memoria, pero ..."_s) +
                  ready + teach);
     QCOMPARE(fakes.log.first(), u"voice:male"_s);
-    QCOMPARE(fakes.log.contains(u"start:IND.BAT"_s), found);
+    QCOMPARE(fakes.log.contains(u"start:IND.BAT TESKARO_ARCHIVO="_s + cwd() + u"/default.alm"_s),
+             found);
     QCOMPARE(session.countCaption(), count);
     QVERIFY(session.title().startsWith(u"TESKARO v0.4a :: Sistema Experto"_s));
     QVERIFY(fakes.log.filter(u"speak:"_s).isEmpty());
@@ -770,7 +771,11 @@ void TestEngine::sortsThroughTheOutsideCommandAndRereads()
                                  u"ordenación: IND.BAT no se encuentra o no se puede ejecutar"_s +
                                  ready + teach));
     QCOMPARE(rig.engine.session().learnedCount(), 2);
-    QCOMPARE(rig.log.count(u"start:IND.BAT"_s), 2);
+    QCOMPARE(rig.log.count(u"start:IND.BAT TESKARO_ARCHIVO="_s + cwd() + u"/default.alm"_s), 2);
+    rig.folder.write(u"otro.alm"_s, {});
+    rig.engine.openKnowledgeFile(cwd() + u"/otro.alm"_s);
+    rig.engine.sortKnowledgeFile(); // the file in use, not default.alm
+    QCOMPARE(rig.log.last(), u"start:IND.BAT TESKARO_ARCHIVO="_s + cwd() + u"/otro.alm"_s);
 }
 
 void TestEngine::removesRepeatedRecordsThroughRepetido()

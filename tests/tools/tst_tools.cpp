@@ -10,6 +10,7 @@
 #include "knowledge/knowledgewriter.h"
 #include "knowledge/recordformat.h"
 #include "platform/processlauncher.h"
+#include "platform/processrunner.h"
 #include "platform/systeminformation.h"
 #include "support/processrunner.h"
 #include "support/testfolder.h"
@@ -292,12 +293,24 @@ void TestTools::findsPrograms()
 void TestTools::startsWithoutAShell()
 {
     TestFolder folder;
-    folder.write(u"show"_s, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > new && mv new arguments\n",
-                 QFile::ReadOwner | QFile::ExeOwner);
+    folder.write(
+        u"show"_s,
+        "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" \"$TESKARO_ARCHIVO\" > new && mv new arguments\n",
+        QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("TESKARO_ARCHIVO", "heredado"); // what is given wins over what is inherited
     DetachedProcessLauncher launcher;
-    QVERIFY(!launcher.start(u"no-such-program"_s, {}) && launcher.start(u"show"_s, {hostileName}));
-    QTRY_COMPARE_WITH_TIMEOUT(folder.read(u"arguments"_s), (u"1|"_s + hostileName + u'|').toUtf8(),
-                              60000);
+    QVERIFY(!launcher.start(u"no-such-program"_s, {}, {}) &&
+            launcher.start(u"show"_s, {hostileName}, {u"TESKARO_ARCHIVO=a=b"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(folder.read(u"arguments"_s),
+                              (u"1|"_s + hostileName + u"|a=b|"_s).toUtf8(), 60000);
+    qunsetenv("TESKARO_ARCHIVO");
+    ChildProcessRunner runner;
+    std::optional<ProcessEnd> end;
+    QVERIFY(!runner.run(u"no-such-program"_s, {}, this, {}) &&
+            runner.run(u"sh"_s, {u"-c"_s, u"echo out; echo err >&2; exit 3"_s}, this,
+                       [&end](const ProcessEnd &ended) { end = ended; }));
+    QTRY_VERIFY_WITH_TIMEOUT(end, 60000);
+    QVERIFY(!end->crashed && end->status == 3 && end->output == "out\n" && end->errors == "err\n");
 }
 
 void TestTools::onFiles_data()
@@ -403,7 +416,15 @@ void TestTools::inAnyPlace()
     for (const QString &name : {u"IND.BAT"_s, u"teskaro-ordenar"_s})
         QVERIFY(QFile::copy(builtProgram(name), hostileName + u'/' + name));
     root.write(hostileName + u"/default.alm"_s, "\"B\",\"1\"\r\n\"A\",\"2\"\r\n\"B\",\"1\"\r\n");
-    const ProcessResult sorted = runProgram(QDir(hostileName).absoluteFilePath(u"IND.BAT"_s));
+    // Told which file by TESKARO_ARCHIVO, it sorts that one alone.
+    root.write(hostileName + u"/otro.alm"_s, "\"B\",\"1\"\r\n\"A\",\"2\"\r\n");
+    const QString other = QDir::current().absoluteFilePath(u"otro.alm"_s);
+    qputenv("TESKARO_ARCHIVO", QFile::encodeName(other));
+    const QString indBat = QDir(hostileName).absoluteFilePath(u"IND.BAT"_s);
+    QCOMPARE(runProgram(indBat).out, (u"2 registros ordenados en "_s + other + u'\n').toUtf8());
+    qunsetenv("TESKARO_ARCHIVO");
+    QVERIFY(fileHolds(u"otro.alm"_s, "\"A\",\"2\"\r\n\"B\",\"1\"\r\n"));
+    const ProcessResult sorted = runProgram(indBat);
     QVERIFY2(sorted.finished && sorted.status == 0, qPrintable(sorted.err));
     QCOMPARE(sorted.out, "3 registros ordenados en default.alm\n");
     QVERIFY(fileHolds(u"default.alm"_s, "\"A\",\"2\"\r\n\"B\",\"1\"\r\n\"B\",\"1\"\r\n"));

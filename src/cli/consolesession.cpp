@@ -9,6 +9,7 @@
 #include "statusline.h"
 #include "terminaltext.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 
 namespace teskaro {
@@ -23,17 +24,27 @@ ConsoleSession::ConsoleSession(DialogueEngine &engine, QIODevice &transcript, QI
     m_transcriptFeed =
         QObject::connect(&engine.session(), &Session::textAdded, &engine.session(),
                          [this](const QString &text) { m_transcript.write(terminalText(text)); });
+    m_noticeFeed = QObject::connect(
+        &engine.session(), &Session::noticeAdded, &engine.session(),
+        [&messages](const QString &line) { messages.write(terminalText(line + u'\n')); });
 }
 
 ConsoleSession::~ConsoleSession()
 {
     QObject::disconnect(m_transcriptFeed);
+    QObject::disconnect(m_noticeFeed);
 }
 
+// What ended meanwhile is told before the next line is read.
 void ConsoleSession::run(LineInput &input)
 {
-    while (const std::optional<QString> line = input.readLine(promptLine(m_engine.session())))
+    for (;;) {
+        QCoreApplication::processEvents();
+        const std::optional<QString> line = input.readLine(promptLine(m_engine.session()));
+        if (!line)
+            return;
         handleLine(*line);
+    }
 }
 
 void ConsoleSession::handleLine(const QString &line)

@@ -58,6 +58,8 @@ public:
     void saveKnowledgeFileAs(const QString &path);
     void cancelSaveAs();
     void sortKnowledgeFile();
+    // Starts repetido on the knowledge file in use; the session's
+    // noticeAdded says how it ended, later, from the event loop.
     void removeRepeatedRecords();
 
     // The knowledge editor: lists the statements of the knowledge file in

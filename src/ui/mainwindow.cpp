@@ -76,6 +76,8 @@ void MainWindow::connectSession()
     const Session &session = m_engine.session();
     connect(&session, &Session::modeChanged, this, &MainWindow::showMode);
     connect(&session, &Session::textAdded, m_conversation, &ConversationPanel::appendToTranscript);
+    connect(&session, &Session::noticeAdded, m_conversation,
+            [this](const QString &line) { m_conversation->appendToTranscript(line + u'\n'); });
     connect(&session, &Session::countChanged, m_side, &SidePanel::showCount);
     connect(&session, &Session::knowledgeFileChanged, m_side, &SidePanel::showKnowledgeFile);
     connect(&session, &Session::titleChanged, this, &QWidget::setWindowTitle);

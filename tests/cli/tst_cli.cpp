@@ -115,8 +115,11 @@ void TestCli::answersCommands_data()
         << u"- Encadena cuando las reglas están activas. Con Aplicar reglas\n  lógicas, "_s
         << sunRecords;
     QTest::addRow("options say nothing")
-        << QByteArray("/voz femenina\n/voz MASCULINA\n/sintesis sí\n/sintesis no\n/redundancias\n")
-        << QString() << sunRecords;
+        << QByteArray("/voz femenina\n/voz MASCULINA\n/sintesis sí\n/sintesis no\n") << QString()
+        << sunRecords;
+    QTest::addRow("repetido's end told before the next line")
+        << QByteArray("/redundancias\n/estado\n")
+        << u"$ Eliminados 2 registros repetidos de default.alm\n"_s + state << sunRecords;
     QTest::addRow("mistakes")
         << QByteArray("/nada\n/\n/estado ya\n/voz\n/sintesis tal vez\n"
                       "/abrir  \n/abrir no-existe.alm\n/guardar  \n/reglas\n")
@@ -231,6 +234,11 @@ void TestCli::runsAsAProgram_data()
         << u"$ Recuperando ideas y recuerdos...\n%1\n$ en archivo default.alm ..."_s
         << u" Adevertencia! - TESKARO\nTESKARO ha producido un fallo"_s
         << QByteArray("A,B\r\nC\r\n");
+    QTest::addRow("repetido's end told before the program ends")
+        << seeded << QByteArray("/redundancias\n") << 0
+        << u"$ Recuperando ideas y recuerdos...\n%1\n$ en archivo default.alm ...\n:) ESTOY "
+           u"LISTO PARA UNA SESION.\n:) ENSEÑAME ALGO INTRODUCIENDO DATOS \n"_s
+        << u"$ Eliminados 2 registros repetidos de default.alm\n"_s << sunRecords + sunRecords;
     QTest::addRow("a session replayed from a seed")
         << seeded
         << QByteArray("el sol es una estrella\r\n/consulta\n¿que sabes del sol?\nQUE SABES DE MI "

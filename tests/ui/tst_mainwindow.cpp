@@ -116,6 +116,9 @@ void TestMainWindow::transcriptShowsItsEnd()
     QVERIFY(endShown());
     rig.engine.sortKnowledgeFile();
     QVERIFY(endShown());
+    rig.engine.removeRepeatedRecords(); // told when it ends
+    QTRY_VERIFY(rig.transcript().endsWith(u"$ Eliminados 2 registros repetidos de OTRO.alm\n"_s));
+    QVERIFY(endShown());
     rig.window.resize(rig.window.width() - 300, rig.window.height() - 200);
     QTRY_VERIFY(endShown());
 }

@@ -6,6 +6,7 @@
 #include "knowledge/filenames.h"
 #include "knowledge/knowledgefile.h"
 #include "knowledge/knowledgelines.h"
+#include "knowledge/recordformat.h"
 #include "phrases.h"
 #include "session.h"
 #include "tableloading.h"
@@ -50,6 +51,19 @@ QString repeatedRecordsReport(const QString &file, const ProcessEnd &end)
     return u"$ No se han podido eliminar las redundancias de "_s + file + u": "_s + why;
 }
 
+// The records of a file as the program reads them.
+qsizetype recordsIn(const QString &fileName)
+{
+    const FileReadOutcome file = readKnowledgeFile(fileName);
+    RecordReader reader(file.bytes);
+    RecordReader::Field topic;
+    RecordReader::Field statement;
+    qsizetype records = 0;
+    while (reader.next(topic, statement) == RecordReader::Result::Record)
+        ++records;
+    return records;
+}
+
 } // namespace
 
 KnowledgeFileCommands::KnowledgeFileCommands(Session &session, const Services &services)
@@ -75,18 +89,23 @@ void KnowledgeFileCommands::open(const QString &path)
 
 // The copy's source stays the file in use, now known by its full path, so
 // that learning and questions go on where they were.
-void KnowledgeFileCommands::saveAs(const QString &path)
+bool KnowledgeFileCommands::saveAs(const QString &path, ExistingFile whenExisting)
 {
     m_session.table().clear();
     const QString source =
         fullKnowledgeFileName(m_session.knowledgeFile(), m_services.platform.files.currentFolder());
     m_session.setKnowledgeFile(source);
-    const FileWriteOutcome copy = copyKnowledgeFile(source, path);
-    if (!copy.ok) {
+    const FileWriteOutcome copy = copyKnowledgeFile(source, path, whenExisting);
+    if (copy.ok) {
+        const qsizetype records = recordsIn(path);
+        m_session.append(u"$ Guardado como "_s + path + u" ("_s + QString::number(records) +
+                         (records == 1 ? u" registro)\r\n"_s : u" registros)\r\n"_s));
+    } else if (!copy.refused) {
         m_session.append(u"$ No se ha podido copiar "_s + source + u" en "_s + path + u": "_s +
                          copy.reason + u"\r\n"_s);
     }
     m_session.showNotLoaded();
+    return !copy.refused;
 }
 
 void KnowledgeFileCommands::cancelSaveAs()

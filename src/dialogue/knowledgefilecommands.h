@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "knowledge/knowledgefile.h"
 #include "services.h"
 
 #include <QString>
@@ -27,7 +28,7 @@ public:
 
     void beginOpen();
     void open(const QString &path);
-    void saveAs(const QString &path);
+    bool saveAs(const QString &path, ExistingFile whenExisting);
     void cancelSaveAs();
     void sort();
     void removeRepeatedRecords();

@@ -219,15 +219,16 @@ void MainWindow::chooseKnowledgeFile()
     m_openDialog->activateWindow();
 }
 
+// The dialog has asked before it gives the name of a file that exists.
 void MainWindow::saveKnowledgeFileAs()
 {
-    SaveDialog dialog(m_platform.messages, this);
+    SaveDialog dialog(m_platform, this);
     dialog.exec();
     const QString path = dialog.chosenPath();
     if (path.isEmpty())
         m_engine.cancelSaveAs();
     else
-        m_engine.saveKnowledgeFileAs(path);
+        m_engine.saveKnowledgeFileAs(path, ExistingFile::Replace);
 }
 
 // Not modal, one for the file in use: asked for again, it comes to the

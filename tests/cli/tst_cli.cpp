@@ -99,6 +99,11 @@ void TestCli::answersCommands_data()
         << u"No se ha guardado nada: falta el nombre del archivo detrás de sub/\nNo se ha guardado nada: falta el nombre del archivo detrás de /\n"_s +
                state + u"?? | Modo: Aprendizaje\n"_s
         << sunRecords;
+    QTest::addRow("only /reemplazar replaces a file")
+        << QByteArray(
+               "/guardar copia\n/guardar copia\n/reemplazar copia\n/guardar default\n/estado\n")
+        << u"$ Ya existe copia: use /reemplazar copia para reemplazarlo\nBase de conocimiento"_s
+        << sunRecords;
     QTest::addRow("/acerca") << QByteArray("/acerca\n")
                              << u"acerca de TESKARO...\nTESKARO\nVersión compilada: "_s +
                                     QString::fromLatin1(version::text) + u"\n  Sistema Experto"_s

@@ -738,11 +738,17 @@ void TestEngine::savesACopyAndGoesOnWithTheSource()
     QCOMPARE(learned.count("\r\n"), 4);
 
     QVERIFY(QDir().mkdir(u"copias"_s));
+    const QString copy = cwd() + u"/copias/nuevo.alm"_s;
     rig.mark();
-    rig.engine.saveKnowledgeFileAs(cwd() + u"/copias/nuevo.alm"_s);
-    rig.engine.saveKnowledgeFileAs(source);
-    QCOMPARE(rig.added(), u"$ No se ha podido copiar "_s + source + u" en "_s + source +
-                              u": es el mismo archivo\r\n"_s);
+    QVERIFY(rig.engine.saveKnowledgeFileAs(copy, ExistingFile::Keep));
+    rig.folder.write(u"copias/nuevo.alm"_s, "X,Y\r\n");
+    QVERIFY(!rig.engine.saveKnowledgeFileAs(copy, ExistingFile::Keep)); // kept, and nothing said
+    QCOMPARE(rig.folder.read(u"copias/nuevo.alm"_s), "X,Y\r\n");
+    QVERIFY(rig.engine.saveKnowledgeFileAs(copy, ExistingFile::Replace));
+    QVERIFY(rig.engine.saveKnowledgeFileAs(source, ExistingFile::Keep)); // refused, but not kept
+    const QString saved = u"$ Guardado como "_s + copy + u" (4 registros)\r\n"_s;
+    QCOMPARE(rig.added(), saved + saved + u"$ No se ha podido copiar "_s + source + u" en "_s +
+                              source + u": es el mismo archivo\r\n"_s);
     QCOMPARE(rig.folder.read(u"copias/nuevo.alm"_s), learned);
     QCOMPARE(rig.engine.session().knowledgeFile(), source);
     QCOMPARE(rig.engine.session().countCaption(), u"??"_s);

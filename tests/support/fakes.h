@@ -82,10 +82,13 @@ struct Fakes
         MessageAnswer show(const Message &message) override
         {
             shown += message;
+            if (message.buttons == Message::Buttons::YesNo)
+                return yesNo;
             return message.buttons != Message::Buttons::RetryCancel ? MessageAnswer::Ok
                                                                     : MessageAnswer::Cancel;
         }
         QList<Message> shown;
+        MessageAnswer yesNo = MessageAnswer::No;
     };
 
     struct Exit final : ProgramExit

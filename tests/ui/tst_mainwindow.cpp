@@ -190,7 +190,8 @@ void TestMainWindow::fileDialogsAnswerTheirKeys_data()
     QTest::addColumn<bool>("save");
     QTest::addColumn<QString>("typed"); // the file selected to open, the name typed to save as
     QTest::addColumn<QKeySequence>("keys");
-    QTest::addColumn<QString>("chosen"); // in the test folder; "-" when nothing is reported
+    // In the test folder; "-" when nothing is reported, "=" when it stays open.
+    QTest::addColumn<QString>("chosen");
     const auto row = [](bool save, const char *typed, const char *keys, const char *chosen) {
         const char *tag = !*typed ? "nothing" : *typed == ' ' ? "a blank" : typed;
         QTest::addRow("%s %s, %s", save ? "save" : "open", tag, keys)
@@ -207,6 +208,8 @@ void TestMainWindow::fileDialogsAnswerTheirKeys_data()
     row(true, " ", "Return", "-");
     row(true, "copia", "Alt+C", "-");
     row(true, "copia", "Escape", "-");
+    row(true, "MEDICINA", "Return", "="); // not to be replaced
+    row(true, "MEDICINA.alm", "Alt+G", "MEDICINA.alm");
 }
 
 // Enter presses the default button, each button answers its access key, and
@@ -223,8 +226,9 @@ void TestMainWindow::fileDialogsAnswerTheirKeys()
     QStringList reported;
     QPointer<SaveDialog> saveDialog;
     QPointer<QDialog> dialog;
+    fakes.messages.yesNo = chosen == u"="_s ? MessageAnswer::No : MessageAnswer::Yes;
     if (save) {
-        dialog = saveDialog = new SaveDialog(fakes.messages);
+        dialog = saveDialog = new SaveDialog(fakes.platform);
     } else {
         auto *openDialog = new OpenDialog(fakes.messages); // goes once closed
         connect(openDialog, &OpenDialog::chosen, openDialog,
@@ -239,11 +243,21 @@ void TestMainWindow::fileDialogsAnswerTheirKeys()
     else if (!typed.isEmpty())
         static_cast<OpenDialog *>(dialog.data())->browser()->selectFile(typed);
     QTest::keySequence(dialog->focusWidget(), keys);
-    QTRY_VERIFY(!dialog || !dialog->isVisible()); // an access key clicks a moment later
+    if (chosen == u"="_s) { // Abrir was off, or Guardar answered No
+        const auto *open = dialog->findChild<QPushButton *>(u"openButton"_s);
+        QVERIFY(dialog->isVisible() && (!open || !open->isEnabled()));
+    } else {
+        QTRY_VERIFY(!dialog || !dialog->isVisible()); // an access key clicks a moment later
+    }
     if (saveDialog && !saveDialog->chosenPath().isEmpty())
         reported += saveDialog->chosenPath();
     const QStringList expected{folder.path() + u'/' + chosen};
-    QCOMPARE(reported, chosen == u"-"_s ? QStringList() : expected);
+    QCOMPARE(reported, chosen.size() == 1 ? QStringList() : expected);
+    const bool asked = save && typed.startsWith(u"MEDICINA"_s); // over the dialog that asks
+    QCOMPARE(fakes.messages.shown.size(), qsizetype(asked));
+    QVERIFY(!asked ||
+            (fakes.messages.shown[0].asker == saveDialog &&
+             fakes.messages.shown[0].text == u"Ya existe MEDICINA.alm. ¿Desea reemplazarlo?"_s));
 }
 
 void TestMainWindow::helpOpensAtThePageAskedFor()

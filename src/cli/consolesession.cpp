@@ -4,7 +4,6 @@
 #include "consolesession.h"
 
 #include "dialogue/dialogueengine.h"
-#include "dialogue/keyfilter.h"
 #include "lineinput.h"
 #include "statusline.h"
 #include "terminaltext.h"
@@ -64,15 +63,10 @@ void ConsoleSession::flush()
         file->flush();
 }
 
-// Each character goes through the input line's key filter, as a key typed
-// in the window does; Enter then sends the line.
+// Enter sends the line as typed.
 void ConsoleSession::type(const QString &text)
 {
-    QString line;
-    line.reserve(text.size());
-    for (const QChar typed : text)
-        line += filterTypedCharacter(typed);
-    m_engine.submit(line);
+    m_engine.submit(typedText(text));
 }
 
 } // namespace teskaro

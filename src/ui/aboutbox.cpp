@@ -126,6 +126,7 @@ void AboutBox::startSystemInformation()
     Message unavailable;
     unavailable.title = applicationTitle();
     unavailable.text = u"System Information Is Unavailable At This Time"_s;
+    unavailable.asker = this;
     m_platform.messages.show(unavailable);
 }
 

@@ -122,6 +122,7 @@ void FolderBrowser::openDrive()
                        u"\n\nAsegúrese que la Unidad esté cerrada"_s;
         warning.icon = Message::Icon::Exclamation;
         warning.buttons = Message::Buttons::RetryCancel;
+        warning.asker = this;
         if (m_messages.show(warning) == MessageAnswer::Retry)
             continue;
         if (chosen != u"/"_s)

@@ -232,13 +232,17 @@ void MainWindow::saveKnowledgeFileAs()
 }
 
 // Not modal, one for the file in use: asked for again, it comes to the
-// front as the user left it.
+// front as the user left it, with the file as it is now.
 void MainWindow::editKnowledge()
 {
     const QString file = m_engine.session().knowledgeFile();
-    if (m_editor && m_editor->fileName() != file)
-        m_editor->close();
-    if (!m_editor)
+    if (m_editor && m_editor->fileName() != file) {
+        m_editor->close(); // it goes once back in the event loop
+        m_editor.clear();
+    }
+    if (m_editor)
+        m_engine.relistStatements();
+    else
         m_editor = new KnowledgeEditor(m_engine, m_platform.messages, this);
     m_editor->show();
     m_editor->raise();

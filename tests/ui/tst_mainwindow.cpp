@@ -38,7 +38,8 @@ private Q_SLOTS:
     void fileDialogsAnswerTheirKeys_data();
     void fileDialogsAnswerTheirKeys();
     void helpOpensAtThePageAskedFor();
-    void forgetsAndCorrectsFromTheKeyboard();
+    void editsFromTheKeyboard_data();
+    void editsFromTheKeyboard();
 };
 
 void TestMainWindow::filtersTypedKeys_data()
@@ -274,39 +275,91 @@ void TestMainWindow::helpOpensAtThePageAskedFor()
     QTRY_VERIFY(!rig.child(u"helpWindow"_s));
 }
 
-void TestMainWindow::forgetsAndCorrectsFromTheKeyboard()
+// The knowledge editor from the keyboard, on a default.alm (or none) that the
+// window may learn into while it is open: the file, the counts the editor
+// shows ("-": it has closed), and its boxes, all of them its own.
+void TestMainWindow::editsFromTheKeyboard_data()
 {
-    WindowRig rig;
-    rig.typeLine(u"el sol es una estrella"_s);
-    rig.typeLine(u"la luna es blanca"_s);
-    const QString transcript = rig.transcript();
-    rig.child<QAction>(u"editKnowledge"_s)->trigger();
-    QWidget *editor = rig.child(u"knowledgeEditor"_s);
-    auto *table = rig.child<QTableView>(u"statements"_s);
-    QTest::keyClicks(rig.child(u"knowledgeSearch"_s), u"luna"_s);
-    QCOMPARE(table->model()->rowCount(), 1);
-    QApplication::setActiveWindow(editor);
-    table->setFocus();
-    QTest::keyClick(table, Qt::Key_Down);
-    QTest::keyClick(table, Qt::Key_F2);
-    auto *line = table->findChild<QLineEdit *>();
-    QVERIFY(line);
-    line->selectAll();
-    QTest::keyClicks(line, u"la luna llena"_s);
-    QTest::keyClick(line, Qt::Key_Return);
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<QString>("told");
     const QByteArray sol =
         "\" EL SOL \",\" ES UNA ESTRELLA \"\r\n\" ES UNA ESTRELLA \",\" EL SOL \"\r\n";
-    const QByteArray luna =
-        "\" LA LUNA LLENA \",\" ES BLANCA \"\r\n\" ES BLANCA \",\" LA LUNA LLENA \"\r\n";
-    QTRY_COMPARE(rig.folder.read(u"default.alm"_s), sol + luna); // committed once back in the loop
-    rig.child<QLineEdit>(u"knowledgeSearch"_s)->clear();
-    table->setCurrentIndex(table->model()->index(0, 1));
-    table->setFocus();
-    QTest::keyClick(table, Qt::Key_Delete);
-    QCOMPARE(rig.folder.read(u"default.alm"_s), luna);
-    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(rig.folder.read(u"default.alm"_s), sol + luna);
-    QCOMPARE(rig.transcript(), transcript);
+    const QByteArray luna = "\" LA LUNA \",\" ES BLANCA \"\r\n\" ES BLANCA \",\" LA LUNA \"\r\n";
+    const QByteArray granada =
+        "\" GRANADA \",\" ESTA EN ANDALUCIA \"\r\n\" ESTA EN ANDALUCIA \",\" GRANADA \"\r\n";
+    const QString both = u"2 afirmaciones, 4 registros"_s;
+    QTest::addRow("forgotten, corrected, undone; a blank line in between")
+        << sol + "\r\n" + luna
+        << QStringList{u"buscar luna"_s, u"Down"_s,      u"F2"_s,  u"escribir la luna llena"_s,
+                       u"buscar"_s,      u"Ctrl+Home"_s, u"Del"_s, u"Ctrl+Z"_s}
+        << sol + QByteArray(luna).replace("LA LUNA", "LA LUNA LLENA") << both
+        << u"¿Olvidar la afirmación elegida? Se quitan sus dos registros del archivo."_s;
+    QTest::addRow("a file made after it opened")
+        << QByteArray()
+        << QStringList{u"aprender el sol es una estrella"_s, u"aprender la luna es blanca"_s,
+                       u"esperar"_s}
+        << sol + luna << both << QString();
+    QTest::addRow("the file as it is when raised again")
+        << sol << QStringList{u"aprender la luna es blanca"_s, u"editar"_s} << sol + luna << both
+        << QString();
+    QTest::addRow("a correction keeps the copula")
+        << granada
+        << QStringList{u"Down"_s, u"Right"_s, u"Right"_s, u"F2"_s, u"escribir en andalucia"_s}
+        << granada << u"1 afirmación, 2 registros"_s
+        << u"El resto tiene que empezar por ES, SON, ESTA o ESTAN, como al aprender."_s;
+    QTest::addRow("Escape closes it")
+        << granada << QStringList{u"Escape"_s} << granada << u"-"_s << QString();
+}
+
+void TestMainWindow::editsFromTheKeyboard()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, counts);
+    WindowRig rig;
+    if (!file.isNull())
+        rig.folder.write(u"default.alm"_s, file);
+    rig.child<QAction>(u"editKnowledge"_s)->trigger();
+    QWidget *editor = rig.child(u"knowledgeEditor"_s);
+    QCOMPARE(editor->geometry().center(), rig.window.frameGeometry().center());
+    auto *table = rig.child<QTableView>(u"statements"_s);
+    QCOMPARE(table->model()->headerData(3, Qt::Horizontal).toString(), u"Espejo"_s);
+    QApplication::setActiveWindow(editor);
+    for (const QString &step : steps) {
+        const QString text = step.section(u' ', 1);
+        if (step.startsWith(u"buscar"_s)) {
+            rig.child<QLineEdit>(u"knowledgeSearch"_s)->setText(text);
+        } else if (step.startsWith(u"aprender"_s)) {
+            rig.typeLine(text);
+        } else if (step.startsWith(u"escribir"_s)) {
+            auto *line = table->findChild<QLineEdit *>();
+            QVERIFY(line);
+            line->selectAll();
+            QTest::keyClicks(line, text + u'\r');
+            QCoreApplication::processEvents(); // committed once back in the loop
+        } else if (step == u"editar"_s) {
+            rig.child<QAction>(u"editKnowledge"_s)->trigger();
+        } else if (step == u"esperar"_s) {
+            QTRY_COMPARE(rig.child<QLabel>(u"statementCounts"_s)->text(), counts);
+        } else {
+            table->setFocus();
+            QTest::keySequence(table, QKeySequence(step));
+        }
+    }
+    QTEST(rig.folder.read(u"default.alm"_s), "after");
+    if (counts == u"-"_s)
+        QTRY_VERIFY(!rig.child(u"knowledgeEditor"_s));
+    else
+        QCOMPARE(rig.child<QLabel>(u"statementCounts"_s)->text(), counts);
+    QStringList told;
+    for (const Message &message : std::as_const(rig.messages.shown)) {
+        QCOMPARE(message.asker, editor);
+        told += message.text;
+    }
+    QTEST(told.join(u'|'), "told");
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -65,8 +65,7 @@ struct Fakes
         bool run(const QString &program, const QStringList &arguments, const QObject *receiver,
                  std::function<void(const ProcessEnd &)> ended) override
         {
-            m_log += (QStringList{QStringLiteral("run:") + program} + arguments).join(u' ');
-            if (missing.contains(program))
+            if (!start(program, arguments, {}))
                 return false;
             QTimer::singleShot(0, receiver, [ended = std::move(ended), end = end] { ended(end); });
             return true;

@@ -293,11 +293,11 @@ void TestMainWindow::editsFromTheKeyboard_data()
         << u"buscar luna|Down|F2|escribir la luna llena|buscar|Ctrl+Home|Del|Ctrl+Z"_s
         << sol + statement("LA LUNA LLENA", "ES BLANCA") << two
         << u"¿Olvidar la afirmación elegida? Se quitan sus dos registros del archivo."_s;
-    QTest::addRow("a file made after it opened")
-        << QByteArray() << u"aprender el sol es una estrella|aprender la luna es blanca|esperar"_s
+    QTest::addRow("a file made after it opened, relisted when raised again")
+        << QByteArray()
+        << u"aprender el sol es una estrella|esperar 1 afirmación, 2 registros|aprender la luna es "
+           u"blanca|editar"_s
         << sol + luna << two << QString();
-    QTest::addRow("the file as it is when raised again")
-        << sol << u"aprender la luna es blanca|editar"_s << sol + luna << two << QString();
     QTest::addRow("a correction keeps the copula")
         << granada << u"Down|Right|Right|F2|escribir en andalucia"_s << granada
         << u"1 afirmación, 2 registros"_s
@@ -332,8 +332,8 @@ void TestMainWindow::editsFromTheKeyboard()
             QTest::keyClicks(table->findChild<QLineEdit *>(), text + u'\r');
         else if (step == u"editar"_s)
             rig.child<QAction>(u"editKnowledge"_s)->trigger();
-        else if (step == u"esperar"_s)
-            QTRY_COMPARE(shownCounts(), counts);
+        else if (step.startsWith(u"esperar"_s)) // for the folder's watch
+            QTRY_COMPARE(shownCounts(), text);
         else {
             table->setFocus(); // for the table's own keys
             QTest::keySequence(table, QKeySequence(step));

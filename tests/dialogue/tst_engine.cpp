@@ -440,6 +440,8 @@ void TestEngine::editsStatements_data()
         u"No hay nada que deshacerNo hay nada que rehacer"_s);
     row("an empty field refused", a, "EL A|ES UNO", {u"corregir 1  |ES"_s}, a, " 2",
         u"El tema y el resto no pueden quedar vacíos."_s);
+    row("a rest without its copula refused", a, "EL A|ES UNO", {u"corregir 1 EL A|EN MI"_s}, a,
+        " 2", u"El resto tiene que empezar por ES, SON, ESTA o ESTAN, como al aprender."_s);
     row("a control character refused", a, "EL A|ES UNO", {u"corregir 1 EL A|ES\tDOS"_s}, a, " 2",
         u"Un campo no puede llevar saltos de línea ni caracteres de control."_s);
     row("a broken tail set aside first", a + b + R"(" LA C "," ES)", "EL A|ES UNO LA B|ES DOS",

@@ -5,6 +5,7 @@
 #include "personalfolder.h"
 #include "platform/filesystem.h"
 #include "platform/processlauncher.h"
+#include "platform/processrunner.h"
 #include "platform/programexit.h"
 #include "speech/espeakspeech.h"
 #include "teskaro/version.h"
@@ -42,7 +43,8 @@ int main(int argc, char *argv[])
     DetachedProcessLauncher processes;
     WidgetMessageBoxes messages;
     ImmediateExit exit;
-    const Platform platform{files, processes, messages, exit};
+    ChildProcessRunner runner;
+    const Platform platform{files, processes, runner, messages, exit};
     EspeakSpeech speech;
     SeededRandom random;
     DialogueEngine engine(platform, speech, random);

@@ -65,6 +65,7 @@ const char16_t helpText[] =
     u"  /consulta         modo Consulta [ Output ]\n"
     u"  /abrir ARCHIVO    abre un archivo de conocimientos\n"
     u"  /guardar NOMBRE   guarda el archivo de conocimientos actual con otro nombre\n"
+    u"  /reemplazar NOMBRE   lo mismo, aunque ya exista un archivo con ese nombre\n"
     u"  /ordenar          ordena ideas y recuerdos\n"
     u"  /redundancias     elimina redundancias\n"
     u"  /invertir         invierte o deja de invertir los pronombres MI-TU / ME-TE\n"
@@ -124,7 +125,9 @@ void CommandInterpreter::run(const QString &line)
     else if (command == u"abrir"_s)
         openFile(argument.value_or(QString()));
     else if (command == u"guardar"_s)
-        saveAs(argument.value_or(QString()));
+        saveAs(argument.value_or(QString()), ExistingFile::Keep);
+    else if (command == u"reemplazar"_s)
+        saveAs(argument.value_or(QString()), ExistingFile::Replace);
     else if (command == u"voz"_s)
         selectVoice(argument.value_or(QString()));
     else if (command == u"sintesis"_s)
@@ -163,11 +166,13 @@ void CommandInterpreter::openFile(const QString &fileName)
 }
 
 // The save-as dialog opens on the current folder; a name that holds a
-// folder is typed after choosing that folder.
-void CommandInterpreter::saveAs(const QString &name)
+// folder is typed after choosing that folder. Only /reemplazar replaces a
+// file, as only the dialog's question does.
+void CommandInterpreter::saveAs(const QString &name, ExistingFile whenExisting)
 {
+    const QString command = whenExisting == ExistingFile::Keep ? u"/guardar"_s : u"/reemplazar"_s;
     if (name.trimmed().isEmpty()) {
-        print(u"Falta el nombre: /guardar NOMBRE"_s);
+        print(u"Falta el nombre: "_s + command + u" NOMBRE"_s);
         return;
     }
     QString folder = QDir::currentPath();
@@ -180,8 +185,8 @@ void CommandInterpreter::saveAs(const QString &name)
     if (trimBlanks(typedName).isEmpty()) {
         print(u"No se ha guardado nada: falta el nombre del archivo detrás de "_s + name);
         m_engine.cancelSaveAs();
-    } else {
-        m_engine.saveKnowledgeFileAs(saveAsFilePath(folder, typedName));
+    } else if (!m_engine.saveKnowledgeFileAs(saveAsFilePath(folder, typedName), whenExisting)) {
+        print(u"$ Ya existe "_s + name + u": use /reemplazar "_s + name + u" para reemplazarlo"_s);
     }
 }
 

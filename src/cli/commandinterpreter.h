@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "knowledge/knowledgefile.h"
 #include "knowledgeeditcommands.h"
 
 #include <QString>
@@ -26,7 +27,7 @@ public:
 
 private:
     void openFile(const QString &fileName);
-    void saveAs(const QString &name);
+    void saveAs(const QString &name, ExistingFile whenExisting);
     void selectVoice(const QString &word);
     // "/COMMAND si" or "/COMMAND no" turns something on or off.
     void setOnOrOff(const QString &command, const QString &word, void (DialogueEngine::*set)(bool));

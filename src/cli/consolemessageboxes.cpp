@@ -15,8 +15,14 @@ MessageAnswer ConsoleMessageBoxes::show(const Message &message)
     if (!text.endsWith(u'\n'))
         text += u'\n';
     m_out.write(terminalText(text));
-    return message.buttons == Message::Buttons::RetryCancel ? MessageAnswer::Cancel
-                                                            : MessageAnswer::Ok;
+    switch (message.buttons) {
+    case Message::Buttons::RetryCancel:
+        return MessageAnswer::Cancel;
+    case Message::Buttons::YesNo:
+        return MessageAnswer::No;
+    default:
+        return MessageAnswer::Ok;
+    }
 }
 
 } // namespace teskaro

@@ -11,7 +11,8 @@ namespace teskaro {
 
 // Message boxes on a terminal: the title, then the text, written to the
 // stream of everything that is not the transcript. Nobody is there to press
-// a button, so a box that asks Retry or Cancel is cancelled.
+// a button, so a box that asks Retry or Cancel is cancelled, and a question
+// answered No.
 class ConsoleMessageBoxes final : public MessageBoxes
 {
 public:

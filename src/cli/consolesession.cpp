@@ -4,11 +4,11 @@
 #include "consolesession.h"
 
 #include "dialogue/dialogueengine.h"
-#include "dialogue/keyfilter.h"
 #include "lineinput.h"
 #include "statusline.h"
 #include "terminaltext.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 
 namespace teskaro {
@@ -23,17 +23,27 @@ ConsoleSession::ConsoleSession(DialogueEngine &engine, QIODevice &transcript, QI
     m_transcriptFeed =
         QObject::connect(&engine.session(), &Session::textAdded, &engine.session(),
                          [this](const QString &text) { m_transcript.write(terminalText(text)); });
+    m_noticeFeed = QObject::connect(
+        &engine.session(), &Session::noticeAdded, &engine.session(),
+        [&messages](const QString &line) { messages.write(terminalText(line + u'\n')); });
 }
 
 ConsoleSession::~ConsoleSession()
 {
     QObject::disconnect(m_transcriptFeed);
+    QObject::disconnect(m_noticeFeed);
 }
 
+// What ended meanwhile is told before the next line is read.
 void ConsoleSession::run(LineInput &input)
 {
-    while (const std::optional<QString> line = input.readLine(promptLine(m_engine.session())))
+    for (;;) {
+        QCoreApplication::processEvents();
+        const std::optional<QString> line = input.readLine(promptLine(m_engine.session()));
+        if (!line)
+            return;
         handleLine(*line);
+    }
 }
 
 void ConsoleSession::handleLine(const QString &line)
@@ -53,15 +63,10 @@ void ConsoleSession::flush()
         file->flush();
 }
 
-// Each character goes through the input line's key filter, as a key typed
-// in the window does; Enter then sends the line.
+// Enter sends the line as typed.
 void ConsoleSession::type(const QString &text)
 {
-    QString line;
-    line.reserve(text.size());
-    for (const QChar typed : text)
-        line += filterTypedCharacter(typed);
-    m_engine.submit(line);
+    m_engine.submit(typedText(text));
 }
 
 } // namespace teskaro

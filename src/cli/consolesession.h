@@ -16,7 +16,8 @@ class LineInput;
 
 // A conversation at a terminal: each line is typed into the input line and
 // sent with Enter, unless it is a command. The transcript goes to its own
-// stream as it grows, and nothing else does.
+// stream as it grows, and nothing else does; notices (an outside command
+// ended) go to the stream of messages, between input lines.
 class ConsoleSession
 {
 public:
@@ -41,6 +42,7 @@ private:
     QIODevice &m_transcript;
     CommandInterpreter m_commands;
     QMetaObject::Connection m_transcriptFeed;
+    QMetaObject::Connection m_noticeFeed;
 };
 
 } // namespace teskaro

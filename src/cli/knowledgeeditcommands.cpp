@@ -5,6 +5,7 @@
 
 #include "dialogue/dialogueengine.h"
 #include "knowledge/recordformat.h"
+#include "lineinput.h"
 
 namespace teskaro {
 
@@ -52,8 +53,7 @@ void KnowledgeEditCommands::list(const QString &text)
         m_print(QString::number(m_listed.size()) + u". "_s + shown(statement.shown) +
                 (statement.mirrorRow < 0 ? u"   (sin registro espejo)"_s : QString()));
     }
-    m_print(QString::number(listing.statements.size()) + u" afirmaciones, "_s +
-            QString::number(listing.records.size()) + u" registros"_s);
+    m_print(listingCounts(listing));
     if (!listing.readOnly.isEmpty())
         m_print(u"Solo lectura: "_s + listing.readOnly);
 }
@@ -84,8 +84,10 @@ void KnowledgeEditCommands::forget(const QString &numbers)
         tell(m_engine.forgetStatements(*statements));
 }
 
-void KnowledgeEditCommands::correct(const QString &argument)
+// The new topic and rest are typed, as in the window's editor.
+void KnowledgeEditCommands::correct(const QString &typed)
 {
+    const QString argument = typedText(typed);
     const qsizetype bar = argument.indexOf(u'|');
     const QStringList words = argument.left(bar).split(u' ', Qt::SkipEmptyParts);
     if (bar < 0 || words.isEmpty()) {

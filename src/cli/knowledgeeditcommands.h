@@ -28,7 +28,7 @@ public:
 
     void list(const QString &text);
     void forget(const QString &numbers);
-    void correct(const QString &argument);
+    void correct(const QString &typed);
     void undo();
     void redo();
 

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "dialogue/keyfilter.h"
+
 #include <QString>
 
 #include <optional>
@@ -19,5 +21,16 @@ public:
     // The prompt is shown only where someone can see it.
     virtual std::optional<QString> readLine(const QString &prompt) = 0;
 };
+
+// What typing the text into the input line gives: each character through
+// its key filter, as a key typed in the window.
+inline QString typedText(QStringView text)
+{
+    QString typed;
+    typed.reserve(text.size());
+    for (const QChar character : text)
+        typed += filterTypedCharacter(character);
+    return typed;
+}
 
 } // namespace teskaro

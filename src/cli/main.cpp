@@ -8,6 +8,7 @@
 #include "options.h"
 #include "platform/filesystem.h"
 #include "platform/processlauncher.h"
+#include "platform/processrunner.h"
 #include "platform/programexit.h"
 #include "speech/espeakspeech.h"
 #include "streaminput.h"
@@ -51,7 +52,8 @@ int main(int argc, char *argv[])
     LocalFileSystem files;
     DetachedProcessLauncher launcher;
     ImmediateExit exit;
-    const Platform platform{files, launcher, messages, exit};
+    ChildProcessRunner runner;
+    const Platform platform{files, launcher, runner, messages, exit};
     EspeakSpeech speech;
     SeededRandom random = options.seed ? SeededRandom(*options.seed) : SeededRandom();
 
@@ -67,5 +69,7 @@ int main(int argc, char *argv[])
     else
         input = std::make_unique<StreamInput>(standardInput);
     session.run(*input);
+    // What repetido says once done is still told.
+    runner.waitForAll();
     return 0;
 }

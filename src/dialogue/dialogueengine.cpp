@@ -93,10 +93,9 @@ void DialogueEngine::openKnowledgeFile(const QString &path)
         m_fileCommands.open(path);
 }
 
-void DialogueEngine::saveKnowledgeFileAs(const QString &path)
+bool DialogueEngine::saveKnowledgeFileAs(const QString &path, ExistingFile whenExisting)
 {
-    if (!ended())
-        m_fileCommands.saveAs(path);
+    return ended() || m_fileCommands.saveAs(path, whenExisting);
 }
 
 void DialogueEngine::cancelSaveAs()

@@ -53,11 +53,15 @@ public:
     // not shown until a question reads it), then chose this one.
     void beginOpenKnowledgeFile();
     void openKnowledgeFile(const QString &path);
-    // Copies the knowledge file in use to path, replacing what is there;
-    // cancelled, nothing is copied.
-    void saveKnowledgeFileAs(const QString &path);
+    // Copies the knowledge file in use to path and goes on with the file in
+    // use; cancelled, nothing is copied. False, having copied nothing, when
+    // a file under that name is to be kept; other failures are told in the
+    // transcript.
+    bool saveKnowledgeFileAs(const QString &path, ExistingFile whenExisting);
     void cancelSaveAs();
     void sortKnowledgeFile();
+    // Starts repetido on the knowledge file in use; the session's
+    // noticeAdded says how it ended, later, from the event loop.
     void removeRepeatedRecords();
 
     // The knowledge editor: lists the statements of the knowledge file in

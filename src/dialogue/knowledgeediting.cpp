@@ -121,6 +121,12 @@ std::optional<KnowledgeChange> correctionOf(const KnowledgeStatement &statement,
             return std::nullopt;
         }
     }
+    // A statement stays one, as learning cuts it: at a copula.
+    if (startsWithCopula(trimBlanks(statement.shown.statement)) &&
+        !startsWithCopula(trimBlanks(upperCase(rest)))) {
+        refusal = u"El resto tiene que empezar por ES, SON, ESTA o ESTAN, como al aprender."_s;
+        return std::nullopt;
+    }
     KnowledgeChange change = removalOf({statement});
     const KnowledgeRecord direct{storedField(topic), storedField(rest)};
     change.added = {direct, {direct.statement, direct.topic}};

@@ -54,7 +54,8 @@ struct KnowledgeChange
 KnowledgeChange removalOf(const QList<KnowledgeStatement> &statements);
 // The change that replaces the statement by topic and rest as the user
 // typed them, made what learning would store; nothing, after saying why in
-// `refusal`, for a field left empty or one with a control character.
+// `refusal`, for a field left empty or one with a control character, or
+// for a statement whose rest would no longer begin with a copula.
 std::optional<KnowledgeChange> correctionOf(const KnowledgeStatement &statement,
                                             const QString &topic, const QString &rest,
                                             QString &refusal);

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "knowledge/knowledgefile.h"
 #include "services.h"
 
 #include <QString>
@@ -10,6 +11,11 @@
 namespace teskaro {
 
 class Session;
+
+// Starts "IND.BAT", which sorts the file TESKARO_ARCHIVO names: here the
+// given knowledge file, by its absolute path, whatever the variable held in
+// our own environment. False when it cannot be started.
+bool startSortCommand(const Platform &platform, const QString &knowledgeFile);
 
 // What the user does with the knowledge file as a whole: choose another
 // one, copy it under a new name, sort it, remove its repeated records.
@@ -22,7 +28,7 @@ public:
 
     void beginOpen();
     void open(const QString &path);
-    void saveAs(const QString &path);
+    bool saveAs(const QString &path, ExistingFile whenExisting);
     void cancelSaveAs();
     void sort();
     void removeRepeatedRecords();

@@ -7,6 +7,8 @@
 
 namespace teskaro {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // For the editor's search: case and every accent aside, Ñ as N.
@@ -27,6 +29,15 @@ bool statementMatches(const KnowledgeStatement &statement, const QString &text)
     const QString wanted = searchable(trimBlanks(text));
     return searchable(statement.shown.topic).contains(wanted) ||
            searchable(statement.shown.statement).contains(wanted);
+}
+
+QString listingCounts(const KnowledgeListing &listing)
+{
+    const auto counted = [](qsizetype count, const QString &one, const QString &many) {
+        return QString::number(count) + u' ' + (count == 1 ? one : many);
+    };
+    return counted(listing.statements.size(), u"afirmación"_s, u"afirmaciones"_s) + u", "_s +
+           counted(listing.records.size(), u"registro"_s, u"registros"_s);
 }
 
 } // namespace teskaro

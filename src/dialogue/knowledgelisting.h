@@ -50,4 +50,8 @@ struct KnowledgeEdit
     QString note;              // what else the user must know of it; often empty
 };
 
+// "N afirmaciones, M registros", each in the singular for one, as both
+// front ends tell the size of a listing.
+QString listingCounts(const KnowledgeListing &listing);
+
 } // namespace teskaro

@@ -83,6 +83,12 @@ void Session::append(const QString &text)
     Q_EMIT textAdded(shown);
 }
 
+void Session::appendNotice(const QString &line)
+{
+    m_transcript += line + u"\r\n"_s;
+    Q_EMIT noticeAdded(line);
+}
+
 void Session::setStatementListing(const KnowledgeListing &listing)
 {
     m_statementListing = listing;

@@ -70,6 +70,9 @@ public:
     void showNotLoaded();
 
     void append(const QString &text);
+    // A status line that comes apart from what the user does (an outside
+    // command ended): kept in the transcript, told by noticeAdded alone.
+    void appendNotice(const QString &line);
 
     void setStatementListing(const KnowledgeListing &listing);
     void reportEdit(const KnowledgeEdit &edit);
@@ -80,6 +83,8 @@ Q_SIGNALS:
     void modeChanged(Mode mode);
     // What the transcript gained, with plain "\n" line ends for display.
     void textAdded(const QString &text);
+    // A notice the transcript gained, without its line end.
+    void noticeAdded(const QString &line);
     void countChanged(const QString &caption);
     void knowledgeFileChanged(const QString &name);
     void titleChanged(const QString &title);

@@ -7,6 +7,7 @@
 #include "knowledge/knowledgefile.h"
 #include "knowledge/knowledgeloader.h"
 #include "knowledge/knowledgewriter.h"
+#include "knowledgefilecommands.h"
 #include "phrases.h"
 #include "session.h"
 
@@ -46,7 +47,7 @@ bool StartUp::greet()
             m_session.append(u"\r\n$ "_s + setAsideNote(file, setAside));
         // The sort runs beside us; the load below may see the file before,
         // during or after it, which the file's locking makes safe.
-        if (!platform.processes.start(u"IND.BAT"_s, {}))
+        if (!startSortCommand(platform, file))
             return false;
         if (loadKnowledgeTable(file, m_session.table()).status != LoadOutcome::Status::Loaded)
             return false;

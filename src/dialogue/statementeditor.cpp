@@ -74,10 +74,18 @@ void StatementEditor::relist()
     list(m_session.statementListing().fileName);
 }
 
-QString StatementEditor::forget(const QList<KnowledgeStatement> &statements)
+QString StatementEditor::forget(const QList<KnowledgeStatement> &chosen)
 {
     if (QString refusal = refusalToChange(); !refusal.isEmpty())
         return refusal;
+    // A statement chosen twice is forgotten once.
+    QList<KnowledgeStatement> statements;
+    for (const KnowledgeStatement &statement : chosen) {
+        if (std::ranges::none_of(statements, [&statement](const KnowledgeStatement &taken) {
+                return taken.shownRow == statement.shownRow;
+            }))
+            statements += statement;
+    }
     const QString fileName = m_session.statementListing().fileName;
     KnowledgeChange change = removalOf(statements);
     if (QString failure = apply(fileName, change); !failure.isEmpty())

@@ -31,8 +31,8 @@ public:
     void list(const QString &fileName);
     // The listed file again, as it is now.
     void relist();
-    // Statements from a listing of the listed file.
-    QString forget(const QList<KnowledgeStatement> &statements);
+    // Statements from a listing of the listed file; one chosen twice counts once.
+    QString forget(const QList<KnowledgeStatement> &chosen);
     QString correct(const KnowledgeStatement &statement, const QString &topic, const QString &rest);
     QString undo();
     QString redo();

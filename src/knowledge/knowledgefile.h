@@ -109,9 +109,16 @@ FileWriteOutcome rewriteKnowledgeFile(
     const std::function<std::optional<QByteArray>(const QByteArray &, const FileIdentity &)>
         &transform);
 
-// Copies the source file to the destination, replacing what is there through
-// a rename, so that neither file is ever left half written. Refuses to copy
-// a file onto itself, or onto one that may not be written.
-FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &destinationName);
+// What a copy does with a file already under the destination's name.
+enum class ExistingFile {
+    Keep,   // refused: nothing is written
+    Replace // through a rename, as a rewrite does
+};
+
+// Copies the source file to the destination, through a rename, so that
+// neither file is ever left half written. Refuses to copy a file onto
+// itself, or onto one that may not be written (whatever whenExisting says).
+FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &destinationName,
+                                   ExistingFile whenExisting = ExistingFile::Replace);
 
 } // namespace teskaro

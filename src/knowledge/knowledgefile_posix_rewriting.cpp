@@ -151,7 +151,8 @@ FileWriteOutcome rewriteKnowledgeFile(
     return {true, false, {}, setAside, written};
 }
 
-FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &destinationName)
+FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &destinationName,
+                                   ExistingFile whenExisting)
 {
     FileStatus sourceInfo{};
     if (::stat(QFile::encodeName(sourceName).constData(), &sourceInfo) != 0)
@@ -170,6 +171,8 @@ FileWriteOutcome copyKnowledgeFile(const QString &sourceName, const QString &des
         return {false, false, u"es el mismo archivo"_s};
     if (destinationExists && S_ISDIR(existing.st_mode))
         return {false, false, fileErrorReason(EISDIR)};
+    if (destinationExists && whenExisting == ExistingFile::Keep)
+        return {false, true, u"ya existe"_s};
 
     const FileReadOutcome source = readKnowledgeFile(sourceName);
     if (source.status != FileReadOutcome::Status::Read)

@@ -8,6 +8,7 @@
 #include "windows1252.h"
 
 #include <QCollator>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -127,6 +128,24 @@ qsizetype removeRepeated(QList<KnowledgeLine> &lines)
         return false;
     });
     return before - lines.size();
+}
+
+QString repeatedRemovalLine(qsizetype read, qsizetype removed)
+{
+    return QString::number(read) + u" registros leídos, "_s + QString::number(removed) +
+           u" repetidos eliminados"_s;
+}
+
+std::optional<qsizetype> removedInRepeatedRemovalLine(const QString &line)
+{
+    // The numbers it holds, checked by writing the line again from them.
+    static const QRegularExpression number(u"\\d+"_s);
+    QList<qsizetype> counts;
+    for (const QRegularExpressionMatch &found : number.globalMatch(line))
+        counts += found.captured().toLongLong();
+    if (counts.size() == 2 && repeatedRemovalLine(counts[0], counts[1]) == line.trimmed())
+        return counts[1];
+    return std::nullopt;
 }
 
 LinesRewrite rewriteKnowledgeLines(const QString &fileName,

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace teskaro {
 
@@ -49,6 +50,12 @@ void sortSpanish(QList<KnowledgeLine> &lines);
 // Drops every record whose two fields equal those of an earlier record, and
 // returns how many were dropped.
 qsizetype removeRepeated(QList<KnowledgeLine> &lines);
+
+// The line repetido ends with, "N registros leídos, M repetidos eliminados",
+// and M read back from it (nothing when the text is not such a line): the
+// program tells the user what repetido did.
+QString repeatedRemovalLine(qsizetype read, qsizetype removed);
+std::optional<qsizetype> removedInRepeatedRemovalLine(const QString &line);
 
 struct LinesRewrite
 {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 namespace teskaro {
 
@@ -37,15 +38,25 @@ QString DetachedProcessLauncher::locate(const QString &program, const QString &o
     return {};
 }
 
-bool DetachedProcessLauncher::start(const QString &program, const QStringList &arguments)
+QString DetachedProcessLauncher::locate(const QString &program)
 {
-    const QString found = locate(program, QCoreApplication::applicationDirPath(),
-                                 QDir::currentPath(), qEnvironmentVariable("PATH"));
+    return locate(program, QCoreApplication::applicationDirPath(), QDir::currentPath(),
+                  qEnvironmentVariable("PATH"));
+}
+
+bool DetachedProcessLauncher::start(const QString &program, const QStringList &arguments,
+                                    const QStringList &environment)
+{
+    const QString found = locate(program);
     if (found.isEmpty())
         return false;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString &variable : environment)
+        variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     QProcess process;
     process.setProgram(found);
     process.setArguments(arguments);
+    process.setProcessEnvironment(variables);
     process.setWorkingDirectory(QDir::currentPath());
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 namespace teskaro {
@@ -18,18 +19,23 @@ struct Message
         Ok,
         RetryCancel,
         OkCancel, // asks before something is done
+        YesNo,    // asks a question; No is the default
     };
 
     QString title;
     QString text; // "\n" marks a line break; it holds no CR
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
+    // The window that asks, which the box belongs to; none: the main window.
+    QObject *asker = nullptr;
 };
 
 enum class MessageAnswer {
     Ok,
     Retry,
-    Cancel
+    Cancel,
+    Yes,
+    No
 };
 
 // Modal message boxes: the window shows them, the terminal front end prints

@@ -6,6 +6,7 @@
 #include "filesystem.h"
 #include "messageboxes.h"
 #include "processlauncher.h"
+#include "processrunner.h"
 #include "programexit.h"
 
 namespace teskaro {
@@ -16,6 +17,7 @@ struct Platform
 {
     FileSystem &files;
     ProcessLauncher &processes;
+    ProcessRunner &runner;
     MessageBoxes &messages;
     ProgramExit &exit;
 };

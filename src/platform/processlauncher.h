@@ -8,16 +8,18 @@
 
 namespace teskaro {
 
-// Starts outside commands ("IND.BAT", repetido, the system information tool)
-// without waiting for them.
+// Starts outside commands ("IND.BAT", the system information tool) without
+// waiting for them.
 class ProcessLauncher
 {
 public:
     virtual ~ProcessLauncher() = default;
 
-    // Finds the program and starts it in the working folder. False when it
+    // Finds the program and starts it in the working folder, its environment
+    // ours with the variables given as NAME=value set on top. False when it
     // cannot be found or started.
-    virtual bool start(const QString &program, const QStringList &arguments) = 0;
+    virtual bool start(const QString &program, const QStringList &arguments,
+                       const QStringList &environment) = 0;
 };
 
 // Finds a program the way a Windows program finds a bare command name: in
@@ -27,10 +29,13 @@ public:
 class DetachedProcessLauncher final : public ProcessLauncher
 {
 public:
-    bool start(const QString &program, const QStringList &arguments) override;
+    bool start(const QString &program, const QStringList &arguments,
+               const QStringList &environment) override;
 
     static QString locate(const QString &program, const QString &ownFolder,
                           const QString &workingFolder, const QString &path);
+    // locate() from this program's folder and the working folder now.
+    static QString locate(const QString &program);
 };
 
 } // namespace teskaro

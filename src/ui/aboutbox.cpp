@@ -121,11 +121,12 @@ AboutBox::AboutBox(const Platform &platform, QWidget *parent)
 void AboutBox::startSystemInformation()
 {
     const QString program = systemInformationProgram();
-    if (!program.isEmpty() && m_platform.processes.start(program, {}))
+    if (!program.isEmpty() && m_platform.processes.start(program, {}, {}))
         return;
     Message unavailable;
     unavailable.title = applicationTitle();
     unavailable.text = u"System Information Is Unavailable At This Time"_s;
+    unavailable.asker = this;
     m_platform.messages.show(unavailable);
 }
 

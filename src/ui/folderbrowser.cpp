@@ -70,6 +70,8 @@ FolderBrowser::FolderBrowser(MessageBoxes &messages, QString unreadableDriveText
     connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, follow);
     connect(m_folderModel, &QFileSystemModel::layoutChanged, this, follow);
     connect(m_folderModel, &QFileSystemModel::rowsInserted, this, follow);
+    connect(m_files->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FolderBrowser::selectionChanged);
     connect(m_files, &QListView::clicked, this,
             [this](const QModelIndex &index) { Q_EMIT fileClicked(m_fileModel->fileName(index)); });
     connect(m_files, &QListView::doubleClicked, this, [this](const QModelIndex &index) {
@@ -120,6 +122,7 @@ void FolderBrowser::openDrive()
                        u"\n\nAsegúrese que la Unidad esté cerrada"_s;
         warning.icon = Message::Icon::Exclamation;
         warning.buttons = Message::Buttons::RetryCancel;
+        warning.asker = this;
         if (m_messages.show(warning) == MessageAnswer::Retry)
             continue;
         if (chosen != u"/"_s)
@@ -156,7 +159,9 @@ void FolderBrowser::listFolder()
 QString FolderBrowser::selectedFileName() const
 {
     const QModelIndexList selected = m_files->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? QString() : m_fileModel->fileName(selected.first());
+    if (selected.isEmpty() || !m_fileModel->fileInfo(selected.first()).isFile())
+        return {};
+    return m_fileModel->fileName(selected.first());
 }
 
 void FolderBrowser::selectFile(const QString &name)

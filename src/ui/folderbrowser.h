@@ -32,13 +32,15 @@ public:
     // Setting the folder lists its files, as choosing it does.
     QString folderPath() const;
     void setFolderPath(const QString &path);
-    // The selected file without its folder, empty if none.
+    // The selected file without its folder; empty if none is selected, or
+    // if what is selected is no regular file.
     QString selectedFileName() const;
     void selectFile(const QString &name);
 
     QListView *fileList() const { return m_files; }
 
 Q_SIGNALS:
+    void selectionChanged();
     void fileClicked(const QString &name);
     void fileDoubleClicked(const QString &name);
 

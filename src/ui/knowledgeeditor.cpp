@@ -9,13 +9,17 @@
 #include "statementsmodel.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -120,6 +124,7 @@ KnowledgeEditor::KnowledgeEditor(DialogueEngine &engine, MessageBoxes &messages,
     header->setSectionResizeMode(StatementsModel::Mirror, QHeaderView::ResizeToContents);
     header->resizeSection(StatementsModel::Topic, 220);
     m_forget->setObjectName(u"forgetButton"_s);
+    m_counts->setObjectName(u"statementCounts"_s);
     m_readOnly->setWordWrap(true);
 
     auto *undoButton = new QPushButton(u"&Deshacer"_s, this);
@@ -180,8 +185,13 @@ KnowledgeEditor::KnowledgeEditor(DialogueEngine &engine, MessageBoxes &messages,
     connect(&session, &Session::statementsEdited, this,
             [this](const KnowledgeEdit &done) { tell(done.note); });
     // A rewrite renames a new file over the old one: the watch is renewed.
+    // The folder is watched too, for a file made after the editor opened.
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this,
             [this] { m_engine.relistStatements(); });
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
+            [this] { m_engine.relistStatements(); });
+    m_watcher->addPath(QFileInfo(m_fileName).absolutePath());
+    placeOver(parent);
     m_engine.listStatements();
     m_table->scrollToBottom();
     m_search->setFocus();
@@ -196,8 +206,7 @@ void KnowledgeEditor::showListing(const KnowledgeListing &listing)
 
     if (!listing.setAside.isEmpty())
         tell(listing.setAside + u'.');
-    m_counts->setText(QString::number(listing.statements.size()) + u" afirmaciones, "_s +
-                      QString::number(listing.records.size()) + u" registros"_s);
+    m_counts->setText(listingCounts(listing));
     const QString why = !listing.failure.isEmpty() ? listing.failure : listing.readOnly;
     m_readOnly->setText(why.isEmpty() ? QString() : u"Solo lectura: "_s + why + u'.');
     m_readOnly->setVisible(!why.isEmpty());
@@ -240,6 +249,7 @@ void KnowledgeEditor::forgetSelected()
                   u" afirmaciones elegidas? Se quitan sus dos registros del archivo."_s;
     question.icon = Message::Icon::Exclamation;
     question.buttons = Message::Buttons::OkCancel;
+    question.asker = this;
     if (m_messages.show(question) != MessageAnswer::Ok)
         return;
     QList<KnowledgeStatement> statements;
@@ -262,7 +272,30 @@ void KnowledgeEditor::tell(const QString &refusal)
     message.title = u"Base de conocimientos"_s;
     message.text = refusal;
     message.icon = Message::Icon::Exclamation;
+    message.asker = this;
     m_messages.show(message);
+}
+
+void KnowledgeEditor::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// Centred over the window, and, title bar and all, on its screen.
+void KnowledgeEditor::placeOver(const QWidget *window)
+{
+    if (!window)
+        return;
+    const QRect room = window->screen()->availableGeometry().adjusted(
+        0, style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
+    QRect place(QPoint(), size().boundedTo(room.size()));
+    place.moveCenter(window->frameGeometry().center());
+    place.moveLeft(std::clamp(place.left(), room.left(), room.right() - place.width() + 1));
+    place.moveTop(std::clamp(place.top(), room.top(), room.bottom() - place.height() + 1));
+    setGeometry(place);
 }
 
 } // namespace teskaro

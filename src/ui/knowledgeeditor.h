@@ -22,7 +22,8 @@ class StatementsModel;
 
 // "Base de conocimientos — NAME": the statements of the knowledge file in
 // use, to search, forget and correct, with the engine's undo and redo. The
-// list follows the file when anything else changes it.
+// list follows the file when anything else changes it, or makes it. It
+// opens over the window given, and its boxes belong to it.
 class KnowledgeEditor final : public QWidget
 {
     Q_OBJECT
@@ -32,7 +33,12 @@ public:
 
     QString fileName() const { return m_fileName; }
 
+protected:
+    // Escape closes the editor, as it does the help window.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    void placeOver(const QWidget *window);
     void showListing(const KnowledgeListing &listing);
     void forgetSelected();
     void correct(const KnowledgeStatement &statement, const QString &topic, const QString &rest);

@@ -76,6 +76,8 @@ void MainWindow::connectSession()
     const Session &session = m_engine.session();
     connect(&session, &Session::modeChanged, this, &MainWindow::showMode);
     connect(&session, &Session::textAdded, m_conversation, &ConversationPanel::appendToTranscript);
+    connect(&session, &Session::noticeAdded, m_conversation,
+            [this](const QString &line) { m_conversation->appendToTranscript(line + u'\n'); });
     connect(&session, &Session::countChanged, m_side, &SidePanel::showCount);
     connect(&session, &Session::knowledgeFileChanged, m_side, &SidePanel::showKnowledgeFile);
     connect(&session, &Session::titleChanged, this, &QWidget::setWindowTitle);
@@ -217,25 +219,30 @@ void MainWindow::chooseKnowledgeFile()
     m_openDialog->activateWindow();
 }
 
+// The dialog has asked before it gives the name of a file that exists.
 void MainWindow::saveKnowledgeFileAs()
 {
-    SaveDialog dialog(m_platform.messages, this);
+    SaveDialog dialog(m_platform, this);
     dialog.exec();
     const QString path = dialog.chosenPath();
     if (path.isEmpty())
         m_engine.cancelSaveAs();
     else
-        m_engine.saveKnowledgeFileAs(path);
+        m_engine.saveKnowledgeFileAs(path, ExistingFile::Replace);
 }
 
 // Not modal, one for the file in use: asked for again, it comes to the
-// front as the user left it.
+// front as the user left it, with the file as it is now.
 void MainWindow::editKnowledge()
 {
     const QString file = m_engine.session().knowledgeFile();
-    if (m_editor && m_editor->fileName() != file)
-        m_editor->close();
-    if (!m_editor)
+    if (m_editor && m_editor->fileName() != file) {
+        m_editor->close(); // it goes once back in the event loop
+        m_editor.clear();
+    }
+    if (m_editor)
+        m_engine.relistStatements();
+    else
         m_editor = new KnowledgeEditor(m_engine, m_platform.messages, this);
     m_editor->show();
     m_editor->raise();

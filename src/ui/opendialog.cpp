@@ -51,6 +51,10 @@ OpenDialog::OpenDialog(MessageBoxes &messages, QWidget *parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &OpenDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &OpenDialog::reject);
     connect(m_browser, &FolderBrowser::fileDoubleClicked, this, &OpenDialog::accept);
+    openButton->setEnabled(false);
+    connect(m_browser, &FolderBrowser::selectionChanged, openButton, [this, openButton] {
+        openButton->setEnabled(!m_browser->selectedFileName().isEmpty());
+    });
 
     resize(760, 460);
     m_browser->setDrive(driveOf(QDir::currentPath(), userDrives()));
@@ -68,7 +72,10 @@ OpenDialog::OpenDialog(MessageBoxes &messages, QWidget *parent)
 
 void OpenDialog::accept()
 {
-    const QString path = chosenFilePath(m_browser->folderPath(), m_browser->selectedFileName());
+    const QString file = m_browser->selectedFileName();
+    if (file.isEmpty())
+        return;
+    const QString path = chosenFilePath(m_browser->folderPath(), file);
     QDialog::accept();
     Q_EMIT chosen(path);
 }

@@ -12,7 +12,8 @@ class MessageBoxes;
 
 // Chooses another knowledge file. Not modal: the conversation goes on while
 // it is open. It goes when it is closed, however that happens; only "&Abrir"
-// or a double click on a file reports a choice.
+// or a double click on a file reports a choice, and only of a regular file:
+// "&Abrir" is off until one is selected.
 class OpenDialog final : public QDialog
 {
     Q_OBJECT
@@ -27,8 +28,7 @@ public:
     void accept() override;
 
 Q_SIGNALS:
-    // The folder and the selected file joined; only the folder, with its
-    // separator, when no file is selected.
+    // The folder and the selected file joined.
     void chosen(const QString &path);
 
 private:

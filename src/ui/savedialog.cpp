@@ -8,10 +8,12 @@
 #include "knowledge/recordformat.h"
 #include "knowledgeexplanation.h"
 #include "platform/drives.h"
+#include "platform/platform.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,9 +33,10 @@ const QColor focusedNameBox(255, 224, 192);
 
 } // namespace
 
-SaveDialog::SaveDialog(MessageBoxes &messages, QWidget *parent)
+SaveDialog::SaveDialog(const Platform &platform, QWidget *parent)
     : QDialog(parent)
-    , m_browser(new FolderBrowser(messages, u"No está disponible la Unidad "_s, this))
+    , m_platform(platform)
+    , m_browser(new FolderBrowser(platform.messages, u"No está disponible la Unidad "_s, this))
     , m_nameBox(new QLineEdit(this))
 {
     setObjectName(u"saveDialog"_s);
@@ -84,13 +87,31 @@ SaveDialog::SaveDialog(MessageBoxes &messages, QWidget *parent)
     m_nameBox->setFocus();
 }
 
-// A blank name closes the dialog all the same, with nothing to copy.
+// A blank name closes the dialog all the same, with nothing to copy; the
+// name of a file not to be replaced keeps it open for another.
 void SaveDialog::save()
 {
     const QString typed = m_nameBox->text();
-    if (!trimBlanks(typed).isEmpty())
-        m_chosenPath = saveAsFilePath(m_browser->folderPath(), typed);
+    if (!trimBlanks(typed).isEmpty()) {
+        const QString path = saveAsFilePath(m_browser->folderPath(), typed);
+        if (!mayReplace(path))
+            return;
+        m_chosenPath = path;
+    }
     accept();
+}
+
+bool SaveDialog::mayReplace(const QString &path)
+{
+    if (!m_platform.files.fileExists(path))
+        return true;
+    Message question;
+    question.title = windowTitle();
+    question.text = u"Ya existe "_s + QFileInfo(path).fileName() + u". ¿Desea reemplazarlo?"_s;
+    question.icon = Message::Icon::Exclamation;
+    question.buttons = Message::Buttons::YesNo;
+    question.asker = this;
+    return m_platform.messages.show(question) == MessageAnswer::Yes;
 }
 
 // The name box lights up while it has the focus.

@@ -10,16 +10,17 @@ class QLineEdit;
 namespace teskaro {
 
 class FolderBrowser;
-class MessageBoxes;
+struct Platform;
 
 // Picks the folder and the name the knowledge file is copied to. Modal, and
-// made afresh for every save-as.
+// made afresh for every save-as. The name of a file that exists is taken
+// only once the user agrees to replace it.
 class SaveDialog final : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit SaveDialog(MessageBoxes &messages, QWidget *parent = nullptr);
+    explicit SaveDialog(const Platform &platform, QWidget *parent = nullptr);
 
     FolderBrowser *browser() const { return m_browser; }
 
@@ -33,6 +34,10 @@ protected:
 private:
     void save();
 
+    // Whether the user agrees to replace the file, asked if it exists.
+    bool mayReplace(const QString &path);
+
+    const Platform &m_platform;
     FolderBrowser *m_browser;
     QLineEdit *m_nameBox;
     QString m_chosenPath;

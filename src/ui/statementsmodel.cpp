@@ -53,7 +53,7 @@ QVariant StatementsModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    const QString titles[] = {u"Nº"_s, u"Tema"_s, u"Resto"_s, QString()};
+    const QString titles[] = {u"Nº"_s, u"Tema"_s, u"Resto"_s, u"Espejo"_s};
     return titles[section];
 }
 

@@ -9,7 +9,8 @@ namespace teskaro {
 
 MessageAnswer WidgetMessageBoxes::show(const Message &message)
 {
-    QMessageBox box(m_parent);
+    auto *asker = qobject_cast<QWidget *>(message.asker);
+    QMessageBox box(asker ? asker->window() : m_parent);
     box.setWindowTitle(message.title);
     box.setText(message.text);
     box.setTextFormat(Qt::PlainText);
@@ -21,6 +22,9 @@ MessageAnswer WidgetMessageBoxes::show(const Message &message)
     } else if (message.buttons == Message::Buttons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Cancel);
+    } else if (message.buttons == Message::Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
@@ -29,6 +33,10 @@ MessageAnswer WidgetMessageBoxes::show(const Message &message)
         return MessageAnswer::Retry;
     case QMessageBox::Cancel:
         return MessageAnswer::Cancel;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
     default:
         return MessageAnswer::Ok;
     }

@@ -9,7 +9,8 @@ class QWidget;
 
 namespace teskaro {
 
-// Message boxes as modal Qt dialogs over the given window.
+// Message boxes as modal Qt dialogs over the window that asks, or else over
+// the given one.
 class WidgetMessageBoxes final : public MessageBoxes
 {
 public:

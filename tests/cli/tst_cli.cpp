@@ -70,7 +70,7 @@ struct CliRig : Fakes
     QBuffer messagesOut;
     bool opened = transcript.open(QIODevice::WriteOnly) && messagesOut.open(QIODevice::WriteOnly);
     ConsoleMessageBoxes boxes{messagesOut};
-    Platform cliPlatform{files, launcher, boxes, exit};
+    Platform cliPlatform{files, launcher, launcher, boxes, exit};
     DialogueEngine engine{cliPlatform, speech, random};
     ConsoleSession console{engine, transcript, messagesOut};
 };
@@ -100,6 +100,11 @@ void TestCli::answersCommands_data()
         << u"No se ha guardado nada: falta el nombre del archivo detrás de sub/\nNo se ha guardado nada: falta el nombre del archivo detrás de /\n"_s +
                state + u"?? | Modo: Aprendizaje\n"_s
         << sunRecords;
+    QTest::addRow("only /reemplazar replaces a file")
+        << QByteArray(
+               "/guardar copia\n/guardar copia\n/reemplazar copia\n/guardar default\n/estado\n")
+        << u"$ Ya existe copia: use /reemplazar copia para reemplazarlo\nBase de conocimiento"_s
+        << sunRecords;
     QTest::addRow("/acerca") << QByteArray("/acerca\n")
                              << u"acerca de TESKARO...\nTESKARO\nVersión compilada: "_s +
                                     QString::fromLatin1(version::text) + u"\n  Sistema Experto"_s
@@ -116,8 +121,11 @@ void TestCli::answersCommands_data()
         << u"- Encadena cuando las reglas están activas. Con Aplicar reglas\n  lógicas, "_s
         << sunRecords;
     QTest::addRow("options say nothing")
-        << QByteArray("/voz femenina\n/voz MASCULINA\n/sintesis sí\n/sintesis no\n/redundancias\n")
-        << QString() << sunRecords;
+        << QByteArray("/voz femenina\n/voz MASCULINA\n/sintesis sí\n/sintesis no\n") << QString()
+        << sunRecords;
+    QTest::addRow("repetido's end told before the next line")
+        << QByteArray("/redundancias\n/estado\n")
+        << u"$ Eliminados 2 registros repetidos de default.alm\n"_s + state << sunRecords;
     QTest::addRow("mistakes")
         << QByteArray("/nada\n/\n/estado ya\n/voz\n/sintesis tal vez\n"
                       "/abrir  \n/abrir no-existe.alm\n/guardar  \n/reglas\n")
@@ -134,6 +142,11 @@ void TestCli::answersCommands_data()
         << sunRecords;
     QTest::addRow("/salir ends at once")
         << QByteArray("/salir\nLA LUNA ES BLANCA\n") << QString() << sunRecords;
+    QTest::addRow("a correction typed; a number twice, one statement")
+        << QByteArray("/listar\n/corregir 1 el \"sol\" | ¿es un astro?\n/listar\n/olvidar 1 1\n")
+        << u"Corregida: EL 'SOL' | ES UN ASTRO\n1. EL 'SOL' | ES UN ASTRO\n1 afirmación, 2 "
+           u"registros\nOlvidadas: 1\n"_s
+        << QByteArray();
     QTest::addRow("the counter follows an edit")
         << QByteArray("EL A ES B\nLA C ES D\n/listar\n/olvidar 2 3\n/estado\n")
         << u"Olvidadas: 2\n"_s + state + u" 2 | Modo: Aprendizaje\n"_s << sunRecords;
@@ -257,6 +270,11 @@ void TestCli::runsAsAProgram_data()
         << u"$ Recuperando ideas y recuerdos...\n%1\n$ en archivo default.alm ..."_s
         << u" Adevertencia! - TESKARO\nTESKARO ha producido un fallo"_s
         << QByteArray("A,B\r\nC\r\n");
+    QTest::addRow("repetido's end told before the program ends")
+        << seeded << QByteArray("/redundancias\n") << 0
+        << u"$ Recuperando ideas y recuerdos...\n%1\n$ en archivo default.alm ...\n:) ESTOY "
+           u"LISTO PARA UNA SESION.\n:) ENSEÑAME ALGO INTRODUCIENDO DATOS \n"_s
+        << u"$ Eliminados 2 registros repetidos de default.alm\n"_s << sunRecords + sunRecords;
     QTest::addRow("a session replayed from a seed")
         << seeded
         << QByteArray("el sol es una estrella\r\n/consulta\n¿que sabes del sol?\nQUE SABES DE MI "

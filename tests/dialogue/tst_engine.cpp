@@ -387,8 +387,9 @@ void TestEngine::deduces()
 }
 
 // Every example row of the help page, sent in turn in its mode in one
-// session that starts without a file, gets a reply that holds what the row
-// quotes. The logic items are on: the page shows them too.
+// session that starts without a file, gets a reply (never the echo) that
+// holds what the row quotes; each exit word ends a session of its own. The
+// logic items are on: the page shows them too.
 void TestEngine::helpPageExamplesHold()
 {
     EngineRig rig;
@@ -397,10 +398,12 @@ void TestEngine::helpPageExamplesHold()
     static const QRegularExpression example(
         u"^\\|[^`\\n]*`([^`]*)` \\| (Aprendizaje|Consulta) \\| (.*) \\|$"_s,
         QRegularExpression::MultilineOption);
+    static const QRegularExpression exits(u"^\\| (`.*`) \\| (\\w+) \\| termina el programa \\|$"_s,
+                                          QRegularExpression::MultilineOption);
     static const QRegularExpression quoted(u"`([^`]*)`"_s);
+    const QString page = helpPageMarkdown(HelpPage::HowItWorks);
     int examples = 0;
-    for (auto row = example.globalMatch(helpPageMarkdown(HelpPage::HowItWorks)); row.hasNext();
-         ++examples) {
+    for (auto row = example.globalMatch(page); row.hasNext(); ++examples) {
         const QRegularExpressionMatch match = row.next();
         const Mode mode =
             match.captured(2) == u"Aprendizaje"_s ? Mode::Learning : Mode::Consultation;
@@ -408,14 +411,23 @@ void TestEngine::helpPageExamplesHold()
             rig.engine.switchMode(mode);
         rig.mark();
         rig.engine.submit(match.captured(1));
-        const QString added = rig.added();
+        const QString replies = rig.added().remove(echo(match.captured(1)));
         for (auto promise = quoted.globalMatch(match.captured(3)); promise.hasNext();) {
             const QString text = promise.next().captured(1);
-            QVERIFY2(added.contains(text),
-                     qPrintable(match.captured(1) + u": "_s + text + u'\n' + added));
+            QVERIFY2(replies.contains(text),
+                     qPrintable(match.captured(1) + u": "_s + text + u'\n' + replies));
         }
     }
-    QCOMPARE(examples, 46); // none left out by a slip in its row
+    for (const QRegularExpressionMatch &row : exits.globalMatch(page)) {
+        for (const QRegularExpressionMatch &word : quoted.globalMatch(row.captured(1))) {
+            EngineRig session;
+            session.engine.switchMode(row.captured(2) == u"Aprendizaje"_s ? Mode::Learning
+                                                                          : Mode::Consultation);
+            session.engine.submit(word.captured(1));
+            QVERIFY2(session.exit.status == 0 && ++examples, qPrintable(word.captured(1)));
+        }
+    }
+    QCOMPARE(examples, 52 + 17); // none left out by a slip in its row
 }
 
 // The knowledge editor's changes through the engine, made from one listing
@@ -466,6 +478,8 @@ void TestEngine::editsStatements_data()
         u"No hay nada que deshacerNo hay nada que rehacer"_s);
     row("an empty field refused", a, "EL A|ES UNO", {u"corregir 1  |ES"_s}, a, " 2",
         u"El tema y el resto no pueden quedar vacíos."_s);
+    row("a rest without its copula refused", a, "EL A|ES UNO", {u"corregir 1 EL A|EN MI"_s}, a,
+        " 2", u"El resto tiene que empezar por ES, SON, ESTA o ESTAN, como al aprender."_s);
     row("a control character refused", a, "EL A|ES UNO", {u"corregir 1 EL A|ES\tDOS"_s}, a, " 2",
         u"Un campo no puede llevar saltos de línea ni caracteres de control."_s);
     row("a broken tail set aside first", a + b + R"(" LA C "," ES)", "EL A|ES UNO LA B|ES DOS",
@@ -737,7 +751,8 @@ void TestEngine::startsUp()
                         : u"\r\n$ Realmente no poseo ningún dato en mi memoria, pero ..."_s) +
                  ready + teach);
     QCOMPARE(fakes.log.first(), u"voice:male"_s);
-    QCOMPARE(fakes.log.contains(u"start:IND.BAT"_s), found);
+    QCOMPARE(fakes.log.contains(u"start:IND.BAT TESKARO_ARCHIVO="_s + cwd() + u"/default.alm"_s),
+             found);
     QCOMPARE(session.countCaption(), count);
     QVERIFY(session.title().startsWith(u"TESKARO v0.4a :: Sistema Experto"_s));
     QVERIFY(fakes.log.filter(u"speak:"_s).isEmpty());
@@ -775,11 +790,17 @@ void TestEngine::savesACopyAndGoesOnWithTheSource()
     QCOMPARE(learned.count("\r\n"), 4);
 
     QVERIFY(QDir().mkdir(u"copias"_s));
+    const QString copy = cwd() + u"/copias/nuevo.alm"_s;
     rig.mark();
-    rig.engine.saveKnowledgeFileAs(cwd() + u"/copias/nuevo.alm"_s);
-    rig.engine.saveKnowledgeFileAs(source);
-    QCOMPARE(rig.added(), u"$ No se ha podido copiar "_s + source + u" en "_s + source +
-                              u": es el mismo archivo\r\n"_s);
+    QVERIFY(rig.engine.saveKnowledgeFileAs(copy, ExistingFile::Keep));
+    rig.folder.write(u"copias/nuevo.alm"_s, "X,Y\r\n");
+    QVERIFY(!rig.engine.saveKnowledgeFileAs(copy, ExistingFile::Keep)); // kept, and nothing said
+    QCOMPARE(rig.folder.read(u"copias/nuevo.alm"_s), "X,Y\r\n");
+    QVERIFY(rig.engine.saveKnowledgeFileAs(copy, ExistingFile::Replace));
+    QVERIFY(rig.engine.saveKnowledgeFileAs(source, ExistingFile::Keep)); // refused, but not kept
+    const QString saved = u"$ Guardado como "_s + copy + u" (4 registros)\r\n"_s;
+    QCOMPARE(rig.added(), saved + saved + u"$ No se ha podido copiar "_s + source + u" en "_s +
+                              source + u": es el mismo archivo\r\n"_s);
     QCOMPARE(rig.folder.read(u"copias/nuevo.alm"_s), learned);
     QCOMPARE(rig.engine.session().knowledgeFile(), source);
     QCOMPARE(rig.engine.session().countCaption(), u"??"_s);
@@ -808,17 +829,30 @@ void TestEngine::sortsThroughTheOutsideCommandAndRereads()
                                  u"ordenación: IND.BAT no se encuentra o no se puede ejecutar"_s +
                                  ready + teach));
     QCOMPARE(rig.engine.session().learnedCount(), 2);
-    QCOMPARE(rig.log.count(u"start:IND.BAT"_s), 2);
+    QCOMPARE(rig.log.count(u"start:IND.BAT TESKARO_ARCHIVO="_s + cwd() + u"/default.alm"_s), 2);
+    rig.folder.write(u"otro.alm"_s, {});
+    rig.engine.openKnowledgeFile(cwd() + u"/otro.alm"_s);
+    rig.engine.sortKnowledgeFile(); // the file in use, not default.alm
+    QCOMPARE(rig.log.last(), u"start:IND.BAT TESKARO_ARCHIVO="_s + cwd() + u"/otro.alm"_s);
 }
 
+// What repetido says at its end is told, whenever that comes.
 void TestEngine::removesRepeatedRecordsThroughRepetido()
 {
     EngineRig rig;
-    rig.engine.openKnowledgeFile(u"/tmp/a b; c.alm"_s);
-    rig.mark();
+    const QString file = u"/tmp/a b; c.alm"_s;
+    rig.engine.openKnowledgeFile(file);
     rig.engine.removeRepeatedRecords();
-    QCOMPARE(rig.log.last(), u"start:repetido /tmp/a b; c.alm"_s);
+    QCOMPARE(rig.log.last(), u"start:repetido "_s + file);
+    const Session &session = rig.engine.session();
+    QTRY_VERIFY(session.transcript().endsWith(u"$ Eliminados 2 registros repetidos de "_s + file +
+                                              u"\r\n"_s));
+    rig.launcher.end = {false, 1, {}, "repetido: /tmp/a b; c.alm: la l\xc3\xadnea 1 no es...\n"};
+    rig.engine.removeRepeatedRecords();
+    QTRY_VERIFY(session.transcript().endsWith(u"redundancias de "_s + file +
+                                              u": la línea 1 no es...\r\n"_s));
     rig.launcher.missing = QStringList{u"repetido"_s};
+    rig.mark();
     rig.engine.removeRepeatedRecords();
     QCOMPARE(rig.added(), u"$ No se ha podido iniciar la eliminación de redundancias: repetido no "
                           u"se encuentra o no se puede ejecutar\r\n"_s);

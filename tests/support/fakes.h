@@ -9,6 +9,7 @@
 #include "speech/speechcontrol.h"
 
 #include <QStringList>
+#include <QTimer>
 
 namespace teskaro::testing {
 
@@ -48,18 +49,30 @@ struct Fakes
         QList<float> values{0.0f};
     };
 
-    struct Launcher final : ProcessLauncher
+    // Commands run end as `end` says, from the event loop.
+    struct Launcher final : ProcessLauncher, ProcessRunner
     {
         explicit Launcher(QStringList &log)
             : m_log(log)
         {}
-        bool start(const QString &program, const QStringList &arguments) override
+        bool start(const QString &program, const QStringList &arguments,
+                   const QStringList &environment) override
         {
-            m_log += (QStringList{QStringLiteral("start:") + program} + arguments).join(u' ');
+            m_log += (QStringList{QStringLiteral("start:") + program} + arguments + environment)
+                         .join(u' ');
             return !missing.contains(program);
+        }
+        bool run(const QString &program, const QStringList &arguments, const QObject *receiver,
+                 std::function<void(const ProcessEnd &)> ended) override
+        {
+            if (!start(program, arguments, {}))
+                return false;
+            QTimer::singleShot(0, receiver, [ended = std::move(ended), end = end] { ended(end); });
+            return true;
         }
 
         QStringList missing; // programs that cannot be found
+        ProcessEnd end{false, 0, "4 registros leídos, 2 repetidos eliminados\n", {}};
         QStringList &m_log;
     };
 
@@ -68,10 +81,13 @@ struct Fakes
         MessageAnswer show(const Message &message) override
         {
             shown += message;
+            if (message.buttons == Message::Buttons::YesNo)
+                return yesNo;
             return message.buttons != Message::Buttons::RetryCancel ? MessageAnswer::Ok
                                                                     : MessageAnswer::Cancel;
         }
         QList<Message> shown;
+        MessageAnswer yesNo = MessageAnswer::No;
     };
 
     struct Exit final : ProgramExit
@@ -92,7 +108,7 @@ struct Fakes
     Launcher launcher{log};
     Messages messages;
     Exit exit;
-    Platform platform{files, launcher, messages, exit};
+    Platform platform{files, launcher, launcher, messages, exit};
 };
 
 } // namespace teskaro::testing

@@ -292,12 +292,17 @@ void TestTools::findsPrograms()
 void TestTools::startsWithoutAShell()
 {
     TestFolder folder;
-    folder.write(u"show"_s, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > new && mv new arguments\n",
-                 QFile::ReadOwner | QFile::ExeOwner);
+    folder.write(
+        u"show"_s,
+        "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" \"$TESKARO_ARCHIVO\" > new && mv new arguments\n",
+        QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("TESKARO_ARCHIVO", "heredado"); // what is given wins over what is inherited
     DetachedProcessLauncher launcher;
-    QVERIFY(!launcher.start(u"no-such-program"_s, {}) && launcher.start(u"show"_s, {hostileName}));
-    QTRY_COMPARE_WITH_TIMEOUT(folder.read(u"arguments"_s), (u"1|"_s + hostileName + u'|').toUtf8(),
-                              60000);
+    QVERIFY(!launcher.start(u"no-such-program"_s, {}, {}) &&
+            launcher.start(u"show"_s, {hostileName}, {u"TESKARO_ARCHIVO=a=b"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(folder.read(u"arguments"_s),
+                              (u"1|"_s + hostileName + u"|a=b|"_s).toUtf8(), 60000);
+    qunsetenv("TESKARO_ARCHIVO");
 }
 
 void TestTools::onFiles_data()
@@ -403,7 +408,14 @@ void TestTools::inAnyPlace()
     for (const QString &name : {u"IND.BAT"_s, u"teskaro-ordenar"_s})
         QVERIFY(QFile::copy(builtProgram(name), hostileName + u'/' + name));
     root.write(hostileName + u"/default.alm"_s, "\"B\",\"1\"\r\n\"A\",\"2\"\r\n\"B\",\"1\"\r\n");
-    const ProcessResult sorted = runProgram(QDir(hostileName).absoluteFilePath(u"IND.BAT"_s));
+    // Told which file by TESKARO_ARCHIVO, it sorts that one alone.
+    root.write(hostileName + u"/otro.alm"_s, "\"B\",\"1\"\r\n\"A\",\"2\"\r\n");
+    const QString other = QDir::current().absoluteFilePath(u"otro.alm"_s);
+    qputenv("TESKARO_ARCHIVO", QFile::encodeName(other));
+    const QString indBat = QDir(hostileName).absoluteFilePath(u"IND.BAT"_s);
+    QCOMPARE(runProgram(indBat).out, (u"2 registros ordenados en "_s + other + u'\n').toUtf8());
+    qunsetenv("TESKARO_ARCHIVO");
+    const ProcessResult sorted = runProgram(indBat);
     QVERIFY2(sorted.finished && sorted.status == 0, qPrintable(sorted.err));
     QCOMPARE(sorted.out, "3 registros ordenados en default.alm\n");
     QVERIFY(fileHolds(u"default.alm"_s, "\"A\",\"2\"\r\n\"B\",\"1\"\r\n\"B\",\"1\"\r\n"));

@@ -39,7 +39,8 @@ private Q_SLOTS:
     void fileDialogsAnswerTheirKeys_data();
     void fileDialogsAnswerTheirKeys();
     void helpOpensAtThePageAskedFor();
-    void forgetsAndCorrectsFromTheKeyboard();
+    void editsFromTheKeyboard_data();
+    void editsFromTheKeyboard();
 };
 
 void TestMainWindow::filtersTypedKeys_data()
@@ -125,6 +126,8 @@ void TestMainWindow::transcriptShowsItsEnd()
     QVERIFY(endShown());
     rig.engine.sortKnowledgeFile();
     QVERIFY(endShown());
+    rig.engine.removeRepeatedRecords(); // told when it ends
+    QTRY_VERIFY(rig.transcript().endsWith(u"$ Eliminados 2 registros repetidos de OTRO.alm\n"_s));
     rig.window.resize(rig.window.width() - 300, rig.window.height() - 200);
     QTRY_VERIFY(endShown());
 }
@@ -196,7 +199,8 @@ void TestMainWindow::fileDialogsAnswerTheirKeys_data()
     QTest::addColumn<bool>("save");
     QTest::addColumn<QString>("typed"); // the file selected to open, the name typed to save as
     QTest::addColumn<QKeySequence>("keys");
-    QTest::addColumn<QString>("chosen"); // in the test folder; "-" when nothing is reported
+    // In the test folder; "-" when nothing is reported, "=" when it stays open.
+    QTest::addColumn<QString>("chosen");
     const auto row = [](bool save, const char *typed, const char *keys, const char *chosen) {
         const char *tag = !*typed ? "nothing" : *typed == ' ' ? "a blank" : typed;
         QTest::addRow("%s %s, %s", save ? "save" : "open", tag, keys)
@@ -205,7 +209,7 @@ void TestMainWindow::fileDialogsAnswerTheirKeys_data()
     };
     row(false, "MEDICINA.alm", "Return", "MEDICINA.alm");
     row(false, "MEDICINA.alm", "Alt+A", "MEDICINA.alm");
-    row(false, "", "Alt+A", "");
+    row(false, "", "Return", "=");
     row(false, "MEDICINA.alm", "Alt+C", "-");
     row(false, "MEDICINA.alm", "Escape", "-");
     row(true, "copia", "Return", "copia.alm");
@@ -213,6 +217,8 @@ void TestMainWindow::fileDialogsAnswerTheirKeys_data()
     row(true, " ", "Return", "-");
     row(true, "copia", "Alt+C", "-");
     row(true, "copia", "Escape", "-");
+    row(true, "MEDICINA", "Return", "="); // not to be replaced
+    row(true, "MEDICINA.alm", "Alt+G", "MEDICINA.alm");
 }
 
 // Enter presses the default button, each button answers its access key, and
@@ -229,8 +235,9 @@ void TestMainWindow::fileDialogsAnswerTheirKeys()
     QStringList reported;
     QPointer<SaveDialog> saveDialog;
     QPointer<QDialog> dialog;
+    fakes.messages.yesNo = chosen == u"="_s ? MessageAnswer::No : MessageAnswer::Yes;
     if (save) {
-        dialog = saveDialog = new SaveDialog(fakes.messages);
+        dialog = saveDialog = new SaveDialog(fakes.platform);
     } else {
         auto *openDialog = new OpenDialog(fakes.messages); // goes once closed
         connect(openDialog, &OpenDialog::chosen, openDialog,
@@ -245,11 +252,18 @@ void TestMainWindow::fileDialogsAnswerTheirKeys()
     else if (!typed.isEmpty())
         static_cast<OpenDialog *>(dialog.data())->browser()->selectFile(typed);
     QTest::keySequence(dialog->focusWidget(), keys);
-    QTRY_VERIFY(!dialog || !dialog->isVisible()); // an access key clicks a moment later
+    if (chosen == u"="_s) // Abrir is off, or Guardar was answered No
+        QVERIFY(dialog->isVisible());
+    else
+        QTRY_VERIFY(!dialog || !dialog->isVisible()); // an access key clicks a moment later
     if (saveDialog && !saveDialog->chosenPath().isEmpty())
         reported += saveDialog->chosenPath();
     const QStringList expected{folder.path() + u'/' + chosen};
-    QCOMPARE(reported, chosen == u"-"_s ? QStringList() : expected);
+    QCOMPARE(reported, chosen.size() == 1 ? QStringList() : expected);
+    QCOMPARE(fakes.messages.shown.size(), qsizetype(save && typed.startsWith(u"MEDICINA"_s)));
+    for (const Message &question : std::as_const(fakes.messages.shown)) // over the dialog
+        QVERIFY(question.asker == saveDialog &&
+                question.text == u"Ya existe MEDICINA.alm. ¿Desea reemplazarlo?"_s);
 }
 
 void TestMainWindow::helpOpensAtThePageAskedFor()
@@ -265,39 +279,85 @@ void TestMainWindow::helpOpensAtThePageAskedFor()
     QTRY_VERIFY(!rig.child(u"helpWindow"_s));
 }
 
-void TestMainWindow::forgetsAndCorrectsFromTheKeyboard()
+// The knowledge editor from the keyboard, on a default.alm (or none) that the
+// window may learn into meanwhile: the file, the counts the editor shows
+// ("-": it has closed), and its boxes, all of them its own.
+void TestMainWindow::editsFromTheKeyboard_data()
 {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<QString>("told");
+    const auto statement = [](const QByteArray &topic, const QByteArray &rest) {
+        return "\" " + topic + " \",\" " + rest + " \"\r\n\" " + rest + " \",\" " + topic +
+               " \"\r\n";
+    };
+    const QByteArray sol = statement("EL SOL", "ES UNA ESTRELLA");
+    const QByteArray luna = statement("LA LUNA", "ES BLANCA");
+    const QByteArray granada = statement("GRANADA", "ESTA EN ANDALUCIA");
+    const QString two = u"2 afirmaciones, 4 registros"_s;
+    QTest::addRow("forgotten, corrected, undone; a blank line in between")
+        << sol + "\r\n" + luna
+        << u"buscar luna|Down|F2|escribir la luna llena|buscar|Ctrl+Home|Del|Ctrl+Z"_s
+        << sol + statement("LA LUNA LLENA", "ES BLANCA") << two
+        << u"¿Olvidar la afirmación elegida? Se quitan sus dos registros del archivo."_s;
+    QTest::addRow("a file made after it opened, relisted when raised again")
+        << QByteArray()
+        << u"aprender el sol es una estrella|esperar 1 afirmación, 2 registros|aprender la luna es "
+           u"blanca|editar"_s
+        << sol + luna << two << QString();
+    QTest::addRow("a correction keeps the copula")
+        << granada << u"Down|Right|Right|F2|escribir en andalucia"_s << granada
+        << u"1 afirmación, 2 registros"_s
+        << u"El resto tiene que empezar por ES, SON, ESTA o ESTAN, como al aprender."_s;
+    QTest::addRow("Escape closes it") << granada << u"Escape"_s << granada << u"-"_s << QString();
+}
+
+void TestMainWindow::editsFromTheKeyboard()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, steps);
+    QFETCH(QString, counts);
     WindowRig rig;
-    rig.typeLine(u"el sol es una estrella"_s);
-    rig.typeLine(u"la luna es blanca"_s);
-    const QString transcript = rig.transcript();
+    if (!file.isNull())
+        rig.folder.write(u"default.alm"_s, file);
     rig.child<QAction>(u"editKnowledge"_s)->trigger();
     QWidget *editor = rig.child(u"knowledgeEditor"_s);
+    QCOMPARE(editor->geometry().center(), rig.window.frameGeometry().center());
     auto *table = rig.child<QTableView>(u"statements"_s);
-    QTest::keyClicks(rig.child(u"knowledgeSearch"_s), u"luna"_s);
-    QCOMPARE(table->model()->rowCount(), 1);
+    QCOMPARE(table->model()->headerData(3, Qt::Horizontal).toString(), u"Espejo"_s);
     QApplication::setActiveWindow(editor);
-    table->setFocus();
-    QTest::keyClick(table, Qt::Key_Down);
-    QTest::keyClick(table, Qt::Key_F2);
-    auto *line = table->findChild<QLineEdit *>();
-    QVERIFY(line);
-    line->selectAll();
-    QTest::keyClicks(line, u"la luna llena"_s);
-    QTest::keyClick(line, Qt::Key_Return);
-    const QByteArray sol =
-        "\" EL SOL \",\" ES UNA ESTRELLA \"\r\n\" ES UNA ESTRELLA \",\" EL SOL \"\r\n";
-    const QByteArray luna =
-        "\" LA LUNA LLENA \",\" ES BLANCA \"\r\n\" ES BLANCA \",\" LA LUNA LLENA \"\r\n";
-    QTRY_COMPARE(rig.folder.read(u"default.alm"_s), sol + luna); // committed once back in the loop
-    rig.child<QLineEdit>(u"knowledgeSearch"_s)->clear();
-    table->setCurrentIndex(table->model()->index(0, 1));
-    table->setFocus();
-    QTest::keyClick(table, Qt::Key_Delete);
-    QCOMPARE(rig.folder.read(u"default.alm"_s), luna);
-    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(rig.folder.read(u"default.alm"_s), sol + luna);
-    QCOMPARE(rig.transcript(), transcript);
+    const auto shownCounts = [&rig] {
+        return rig.child<QLabel>(u"statementCounts"_s)->text();
+    };
+    for (const QString &step : steps.split(u'|')) {
+        const QString text = step.section(u' ', 1);
+        if (step.startsWith(u"buscar"_s))
+            rig.child<QLineEdit>(u"knowledgeSearch"_s)->setText(text);
+        else if (step.startsWith(u"aprender"_s))
+            rig.typeLine(text);
+        else if (step.startsWith(u"escribir"_s)) // into the field F2 opened
+            QTest::keyClicks(table->findChild<QLineEdit *>(), text + u'\r');
+        else if (step == u"editar"_s)
+            rig.child<QAction>(u"editKnowledge"_s)->trigger();
+        else if (step.startsWith(u"esperar"_s)) // for the folder's watch
+            QTRY_COMPARE(shownCounts(), text);
+        else {
+            table->setFocus(); // for the table's own keys
+            QTest::keySequence(table, QKeySequence(step));
+        }
+        QCoreApplication::sendPostedEvents(); // an edit is committed once back in the loop
+    }
+    QTEST(rig.folder.read(u"default.alm"_s), "after");
+    if (counts == u"-"_s)
+        QTRY_VERIFY(!rig.child(u"knowledgeEditor"_s));
+    else
+        QCOMPARE(shownCounts(), counts);
+    QStringList told;
+    for (const Message &message : std::as_const(rig.messages.shown))
+        told += message.asker == editor ? message.text : u"(not the editor's)"_s;
+    QTEST(told.join(u'|'), "told");
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -31,8 +31,7 @@ std::variant<QString, ToolExit> fileToThin(const QStringList &arguments)
 
 QString thinned(const QString &, const LinesRewrite &rewrite)
 {
-    return QString::number(rewrite.linesRead) + u" registros leídos, "_s +
-           QString::number(rewrite.linesRead - rewrite.linesWritten) + u" repetidos eliminados"_s;
+    return repeatedRemovalLine(rewrite.linesRead, rewrite.linesRead - rewrite.linesWritten);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #pragma once
 #include "knowledge/knowledgewriter.h"
 #include "knowledge/record.h"
+#include "naming.h"
 #include <QHash>
 
 #include <QByteArrayView>
@@ -16,12 +17,6 @@
 namespace teskaro {
 
 class KnowledgeTable;
-
-// Whether two phrases name the same thing: the same words once a leading
-// article is dropped, each word equal to the other's or its plural (with S,
-// ES, or Z made CES). Blanks are spaces; case counts. Give it folded text
-// (accents.h), so that PAÍS and PAISES name the same thing.
-bool nameSameThing(QStringView first, QStringView second);
 
 // Chains of what was learned. A link is a record whose statement starts with
 // ES, SON, ESTA or ESTAN (accents aside) and a blank; a link leads to another when its

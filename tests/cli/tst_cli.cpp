@@ -116,10 +116,6 @@ void TestCli::answersCommands_data()
            u"/ayuda funcionamiento, /ayuda aplicaciones\nLos Sistemas Expertos\n\nVolver a "
            u"Funcionamiento de Teskaro"_s
         << sunRecords;
-    QTest::addRow("a help page as plain text")
-        << QByteArray("/ayuda sistemas\n")
-        << u"- Encadena cuando las reglas están activas. Con Aplicar reglas\n  lógicas, "_s
-        << sunRecords;
     QTest::addRow("options say nothing")
         << QByteArray("/voz femenina\n/voz MASCULINA\n/sintesis sí\n/sintesis no\n") << QString()
         << sunRecords;

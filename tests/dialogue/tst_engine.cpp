@@ -312,8 +312,6 @@ void TestEngine::deduces_data()
     const QString example = u"EL GATO ES UN FELINO Y LOS FELINOS SON MAMIFEROS"_s;
     const QString three =
         u"EL GATO ES UN FELINO, LOS FELINOS SON MAMIFEROS Y LOS MAMIFEROS SON ANIMALES"_s;
-    row("a chain before those that extend it", mamiferos + felinos + gato, u"QUE SABES DEL GATO"_s,
-        {example, three});
     row("plural in ES",
         statement("EL PAIS", "ES UNA NACION") + statement("LAS NACIONES", "SON ESTADOS"),
         u"QUE SABES DEL PAIS"_s, {u"EL PAIS ES UNA NACION Y LAS NACIONES SON ESTADOS"_s});
@@ -336,20 +334,9 @@ void TestEngine::deduces_data()
     row("ES never to ESTA",
         statement("EL PERRO", "ES UN ANIMAL") + statement("EL ANIMAL", "ESTA EN EL CAMPO"),
         u"QUE SABES DEL PERRO"_s, {});
-    row("a cycle", statement("EL SOL", "ES UNA ESTRELLA") + statement("LA ESTRELLA", "ES EL SOL"),
-        u"QUE SABES DEL SOL"_s, {u"EL SOL ES UNA ESTRELLA Y LA ESTRELLA ES EL SOL"_s});
-    row("a statement twice, its line once", gato + gato + felinos, u"QUE SABES DEL GATO"_s,
-        {example});
     row("topics that name the same thing",
         statement("EL GATO", "ES UN GATO") + statement("LOS GATOS", "SON GATOS"),
         u"QUE SABES DE LOS GATOS"_s, {});
-    QByteArray many = gato;
-    QStringList ten;
-    for (int i = 0; i < 12; ++i) {
-        many += statement("LOS FELINOS", QByteArray("SON ").append(char('A' + i)).constData());
-        ten += u"EL GATO ES UN FELINO Y LOS FELINOS SON "_s + QChar(u'A' + i);
-    }
-    row("ten lines at most", many, u"QUE SABES DEL GATO"_s, ten.first(10));
     row("no deduction without an answer", gato + felinos, u"QUE SABES DE LOS PERROS"_s, {});
     row("learned: every chain through it", gato + mamiferos, u"LOS FELINOS SON MAMIFEROS"_s,
         {example, three, u"LOS FELINOS SON MAMIFEROS Y LOS MAMIFEROS SON ANIMALES"_s}, felinos);

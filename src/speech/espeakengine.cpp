@@ -17,6 +17,14 @@ namespace teskaro {
 
 namespace {
 
+// espeak-ng 1.51 can look for the blank that ends a word beyond the end of the word,
+// upwards through its synthesis thread's stack ("perros inteligentes" does it). Where no
+// blank byte comes before the end of that stack, the program crashes. Every thread's copy
+// of the executable's thread-local data sits at the top of the thread's stack, above all
+// its frames, so this run of blanks ends any such search before the stack does.
+thread_local char blanksAboveTheStack[16] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                             ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+
 struct VoiceChoice
 {
     Voice voice;
@@ -77,6 +85,8 @@ EspeakEngine &EspeakEngine::instance(bool discard)
 EspeakEngine::EspeakEngine(bool discard)
     : m_owner(std::this_thread::get_id())
 {
+    // Kept by the linker only if something reads it.
+    static_cast<void>(*static_cast<volatile char *>(blanksAboveTheStack));
     // Decided before initialising: once espeak-ng's playback mode starts without a device it
     // writes ALSA errors to standard error on every reply.
     m_playsAloud = !discard && hasSoundOutput(SoundEnvironment::current());

@@ -92,7 +92,12 @@ void TestDeduction::writesWhatTheRuleWrites_data()
 {
     QTest::addColumn<QStringList>("statements");
     QTest::addColumn<QString>("subject");
-    QStringList inventory, element, chains, copies, cycle, accents;
+    QStringList inventory;
+    QStringList element;
+    QStringList chains;
+    QStringList copies;
+    QStringList cycle;
+    QStringList accents;
     for (int n = 0; n < 24; ++n) {
         inventory += u"LA CAJA %1|ESTA EN LA CAJA %2"_s.arg(n).arg((n * 7 + 3) % 24);
         element += u"EL ELEMENTO NUMERO %1 DE LA COLECCION|ES UN ELEMENTO DE LA PRUEBA"_s.arg(n);

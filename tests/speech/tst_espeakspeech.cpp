@@ -71,6 +71,7 @@ double crossingRate(const QList<qint16> &samples)
     return double(count) / double(std::max<qsizetype>(samples.size(), 1));
 }
 
+// "ANIMALES INTELIGENTES" sends espeak-ng 1.51 searching its stack for a blank.
 const QString reply = u":) TENGO ENTENDIDO QUE LOS HOMBRES SON ANIMALES INTELIGENTES "_s;
 
 } // namespace

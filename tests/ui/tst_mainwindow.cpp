@@ -17,6 +17,9 @@
 #include <QScopeGuard>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 using namespace Qt::StringLiterals;
 using namespace teskaro;
@@ -41,6 +44,7 @@ private Q_SLOTS:
     void helpOpensAtThePageAskedFor();
     void editsFromTheKeyboard_data();
     void editsFromTheKeyboard();
+    void announcesWhatTeskaroSaysOncePerAction();
 };
 
 void TestMainWindow::filtersTypedKeys_data()
@@ -72,9 +76,27 @@ void TestMainWindow::filtersTypedKeys()
     QCOMPARE(rig.input()->text(), shown);
 }
 
+static QStringList announced;
+
+// Qt 6.8 has announcements; before, a notification's name changes.
+static void keepAnnouncement(QAccessibleEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        announced += static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+#else
+    QAccessibleInterface *object = event->accessibleInterface();
+    if (event->type() == QAccessible::NameChanged && object->role() == QAccessible::Notification)
+        announced += object->text(QAccessible::Name);
+#endif
+}
+
+// As with a screen reader listening, which the window tests all run with.
 void TestMainWindow::initTestCase()
 {
     installSpanishQtTexts();
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(keepAnnouncement);
 }
 
 void TestMainWindow::keysWorkFromAnywhereAndLeaveTheFocusInTheLine_data()
@@ -358,6 +380,28 @@ void TestMainWindow::editsFromTheKeyboard()
     for (const Message &message : std::as_const(rig.messages.shown))
         told += message.asker == editor ? message.text : u"(not the editor's)"_s;
     QTEST(told.join(u'|'), "told");
+}
+
+// Once an action is over, once: what Teskaro added, without the echo of the
+// typed line, and a new mode's name first.
+void TestMainWindow::announcesWhatTeskaroSaysOncePerAction()
+{
+    WindowRig rig;
+    QCoreApplication::sendPostedEvents(); // the greeting
+    const QList<std::pair<QString, QString>> steps{
+        {u"los perros son animales leales"_s,
+         u":) ESTOY APRENDIENDO COSAS NUEVAS SOBRE   LOS PERROS ..."_s},
+        {u"Ctrl+C"_s,
+         u"Modo consulta.\n$   ... cambiando a modo consulta ...\n:) PREGUNTA LO QUE QUIERAS"_s},
+        {u"que sabes sobre los perros"_s,
+         u":) TENGO ENTENDIDO QUE LOS PERROS SON ANIMALES LEALES"_s}};
+    for (const auto &[step, told] : steps) {
+        announced.clear();
+        step.startsWith(u"Ctrl"_s) ? QTest::keySequence(rig.input(), QKeySequence(step))
+                                   : rig.typeLine(step);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(announced, QStringList{told});
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

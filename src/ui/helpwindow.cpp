@@ -3,6 +3,8 @@
 
 #include "helpwindow.h"
 
+#include "accessibility.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QRegularExpression>
@@ -26,15 +28,20 @@ QUrl urlOf(HelpPage page)
 HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_contents(new QTreeWidget(this))
-    , m_page(new QTextBrowser(this))
+    , m_page(new ReadablePage(this))
 {
     setObjectName(u"helpWindow"_s);
     setWindowTitle(u"TESKARO - Ayuda"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     m_contents->setObjectName(u"helpContents"_s);
+    m_contents->setAccessibleName(u"Contenido"_s);
     m_contents->setHeaderHidden(true);
     m_page->setObjectName(u"helpPage"_s);
+    m_page->setAccessibleName(u"Página de ayuda"_s);
     m_page->setOpenLinks(true);
+    // A caret that the arrows move, a line at a time, for screen readers to
+    // follow.
+    m_page->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
 
     // Each page, and under it the sections its "## " headings start.
     static const QRegularExpression section(u"^## (.*)$"_s, QRegularExpression::MultilineOption);

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Teskaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "dialogue/aboutinfo.h"
 #include "support/windowrig.h"
+#include "ui/aboutbox.h"
 #include "ui/folderbrowser.h"
 #include "ui/opendialog.h"
 #include "ui/qttranslation.h"
@@ -44,6 +46,7 @@ private Q_SLOTS:
     void helpOpensAtThePageAskedFor();
     void editsFromTheKeyboard_data();
     void editsFromTheKeyboard();
+    void everyWindowNamesItsControls();
     void announcesWhatTeskaroSaysOncePerAction();
 };
 
@@ -380,6 +383,57 @@ void TestMainWindow::editsFromTheKeyboard()
     for (const Message &message : std::as_const(rig.messages.shown))
         told += message.asker == editor ? message.text : u"(not the editor's)"_s;
     QTEST(told.join(u'|'), "told");
+}
+
+// Names focusable controls by their own name or a label's, and fails on the
+// marks of table cells Qt's documents hold. Item views end the walk.
+void walkAccessible(QAccessibleInterface *object, QStringList &focusableNames)
+{
+    const QAccessibleTextInterface *text = object->textInterface();
+    const QString all = object->text(QAccessible::Name) + object->text(QAccessible::Description) +
+                        (text ? text->text(0, text->characterCount()) : QString());
+    QVERIFY2(!all.contains(QChar(0xFDD0)) && !all.contains(QChar(0xFDD1)), qPrintable(all));
+    if (object->state().focusable) {
+        QString name = object->text(QAccessible::Name);
+        for (const auto &[label, relation] : object->relations(QAccessible::Label))
+            name = label->role() == QAccessible::StaticText ? label->text(QAccessible::Name) : name;
+        focusableNames += name;
+        QVERIFY2(object->role() != QAccessible::Client, qPrintable(name));
+    }
+    for (int i = 0; !object->tableInterface() && i < object->childCount(); ++i)
+        walkAccessible(object->child(i), focusableNames);
+}
+
+void TestMainWindow::everyWindowNamesItsControls()
+{
+    WindowRig rig;
+    for (const QString &item : {u"openFile"_s, u"editKnowledge"_s, u"howItWorks"_s})
+        rig.child<QAction>(item)->trigger();
+    SaveDialog save(rig.platform, &rig.window);
+    AboutBox about(rig.platform, &rig.window);
+    QStringList names;
+    for (QWidget *window :
+         QWidgetList{&rig.window, rig.child(u"openDialog"_s), &save, &about,
+                     rig.child(u"helpWindow"_s), rig.child(u"knowledgeEditor"_s)}) {
+        QAccessibleInterface *object = QAccessible::queryAccessibleInterface(window);
+        QVERIFY2(object->role() != QAccessible::Client, qPrintable(window->objectName()));
+        walkAccessible(object, names);
+    }
+    names.removeDuplicates();
+    names.sort();
+    QStringList expected = u"Frase, modo aprendizaje|Conversación|Alimentar|Consultar|Aprendizaje|"
+                           u"Consulta|Síntesis de Voz|Base de conocimiento|Unidad:|Unidades|"
+                           u"Carpetas|Archivos|Abrir|Cancelar|Nombre Archivo:|Guardar|Buscar|"
+                           u"Afirmaciones|Olvidar|Deshacer|Rehacer|Contenido|Página de ayuda|"
+                           u"Aceptar|Información..."_s.split(u'|')
+                           << authorAddress();
+    expected.sort();
+    QCOMPARE(names, expected);
+    const auto named = [&rig](const char *name) {
+        return QAccessible::queryAccessibleInterface(rig.child(QString::fromLatin1(name)));
+    };
+    QCOMPARE(named("learnedCount")->text(QAccessible::Name), u"Aprendizaje directo: ??"_s);
+    QCOMPARE(named("fileList")->tableInterface()->columnCount(), 1); // the names alone
 }
 
 // Once an action is over, once: what Teskaro added, without the echo of the

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextTable>
 
 namespace teskaro {
 
@@ -83,10 +84,23 @@ public:
         return page()->toPlainText().mid(start, end - start);
     }
     // A line is what the screen shows on one, not a whole paragraph; the last
-    // of a paragraph ends with its line break, as readers expect.
+    // of a paragraph ends with its line break, as readers expect. In a table,
+    // a line is a row, its cells in order.
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *start,
                          int *end) const override
     {
+        if (boundary == QAccessible::LineBoundary && offset >= 0 && offset < characterCount()) {
+            QTextCursor at(page()->document());
+            at.setPosition(offset);
+            const QTextTable *table = at.currentTable();
+            const QTextTableCell cell = table ? table->cellAt(offset) : QTextTableCell();
+            if (table && cell.isValid()) {
+                const int row = cell.row();
+                *start = table->cellAt(row, 0).firstCursorPosition().position();
+                *end = table->cellAt(row, table->columns() - 1).lastCursorPosition().position() + 1;
+                return text(*start, *end);
+            }
+        }
         const QTextBlock block = page()->document()->findBlock(offset);
         const QTextLine line = block.isValid() && block.layout()
                                    ? block.layout()->lineForTextPosition(offset - block.position())
@@ -118,10 +132,12 @@ public:
         setCursorPosition(start);
         page()->ensureCursorVisible();
     }
-    QString attributes(int offset, int *start, int *end) const override
+    // No attributes, in one run over the whole text: runs that held nothing
+    // made Orca leave out the last character of each line.
+    QString attributes(int, int *start, int *end) const override
     {
-        *start = offset;
-        *end = offset;
+        *start = 0;
+        *end = characterCount();
         return {};
     }
 

@@ -433,7 +433,11 @@ void TestMainWindow::everyWindowNamesItsControls()
         return QAccessible::queryAccessibleInterface(rig.child(QString::fromLatin1(name)));
     };
     QCOMPARE(named("learnedCount")->text(QAccessible::Name), u"Aprendizaje directo: ??"_s);
-    QCOMPARE(named("fileList")->tableInterface()->columnCount(), 1); // the names alone
+    QCOMPARE(named("fileList")->tableInterface()->columnCount(), 1);     // the names alone
+    QAccessibleTextInterface *page = named("helpPage")->textInterface(); // a table's row a line
+    int start = page->text(0, page->characterCount()).indexOf(u"HABLEMOS"_s), end = 0;
+    QCOMPARE(page->textAtOffset(start, QAccessible::LineBoundary, &start, &end),
+             u"HABLEMOS\nAprendizaje\npasa a Consulta: cambiando a modo consulta\n"_s);
 }
 
 // Once an action is over, once: what Teskaro added, without the echo of the

@@ -435,7 +435,8 @@ void TestMainWindow::everyWindowNamesItsControls()
     QCOMPARE(named("learnedCount")->text(QAccessible::Name), u"Aprendizaje directo: ??"_s);
     QCOMPARE(named("fileList")->tableInterface()->columnCount(), 1);     // the names alone
     QAccessibleTextInterface *page = named("helpPage")->textInterface(); // a table's row a line
-    int start = page->text(0, page->characterCount()).indexOf(u"HABLEMOS"_s), end = 0;
+    int start = int(page->text(0, page->characterCount()).indexOf(u"HABLEMOS"_s));
+    int end = 0;
     QCOMPARE(page->textAtOffset(start, QAccessible::LineBoundary, &start, &end),
              u"HABLEMOS\nAprendizaje\npasa a Consulta: cambiando a modo consulta\n"_s);
 }

@@ -217,7 +217,7 @@ void Conversation::answerQuestion(const QueryReading &reading)
 
 void Conversation::echo(const QString &line)
 {
-    m_session.append(lineEnd + u"  [ "_s + line + u" ]"_s + lineEnd);
+    m_session.append(lineEnd + u"  [ "_s + line + u" ]"_s + lineEnd, TranscriptSource::Echo);
 }
 
 void Conversation::reply(const QString &text)

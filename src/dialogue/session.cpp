@@ -74,13 +74,13 @@ void Session::setCountCaption(const QString &caption)
 
 // The transcript keeps the CR LF line ends that belong to its texts; this is
 // the one place where they become the plain line feeds a screen shows.
-void Session::append(const QString &text)
+void Session::append(const QString &text, TranscriptSource source)
 {
     m_transcript += text;
     QString shown = text;
     shown.replace(u"\r\n"_s, u"\n"_s);
     shown.replace(u'\r', u'\n');
-    Q_EMIT textAdded(shown);
+    Q_EMIT textAdded(shown, source);
 }
 
 void Session::appendNotice(const QString &line)

@@ -13,6 +13,13 @@
 
 namespace teskaro {
 
+// Who a text added to the transcript comes from: Teskaro, or the user, whose
+// line is echoed before Teskaro answers it.
+enum class TranscriptSource {
+    Teskaro,
+    Echo
+};
+
 // Everything the conversation keeps between two user actions, and the news
 // of each change to what the user can see. The engine alone changes it;
 // front ends read it and connect to its signals to show it their own way.
@@ -69,7 +76,7 @@ public:
     void showCount(int count);
     void showNotLoaded();
 
-    void append(const QString &text);
+    void append(const QString &text, TranscriptSource source = TranscriptSource::Teskaro);
     // A status line that comes apart from what the user does (an outside
     // command ended): kept in the transcript, told by noticeAdded alone.
     void appendNotice(const QString &line);
@@ -82,7 +89,7 @@ Q_SIGNALS:
     // Every switch, also to the mode already on.
     void modeChanged(Mode mode);
     // What the transcript gained, with plain "\n" line ends for display.
-    void textAdded(const QString &text);
+    void textAdded(const QString &text, TranscriptSource source);
     // A notice the transcript gained, without its line end.
     void noticeAdded(const QString &line);
     void countChanged(const QString &caption);

@@ -23,10 +23,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QLabel *pictureLabel(const QString &name, const QString &pictureName, int size, QWidget *parent)
+QLabel *pictureLabel(const QString &name, const QString &pictureName, const QString &spokenName,
+                     int size, QWidget *parent)
 {
     auto *result = new QLabel(parent);
     result->setObjectName(name);
+    result->setAccessibleName(spokenName);
     result->setPixmap(picture(pictureName, size, parent->devicePixelRatioF()));
     result->setFixedSize(size, size);
     return result;
@@ -71,8 +73,10 @@ QWidget *ConversationPanel::createHeader()
     auto *header = new QWidget(this);
     auto *layout = new QHBoxLayout(header);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_learningPicture = pictureLabel(u"learningPicture"_s, u"learning"_s, 56, header);
-    m_consultationPicture = pictureLabel(u"consultationPicture"_s, u"consultation"_s, 56, header);
+    m_learningPicture = pictureLabel(u"learningPicture"_s, u"learning"_s,
+                                     u"Imagen del modo aprendizaje"_s, 56, header);
+    m_consultationPicture = pictureLabel(u"consultationPicture"_s, u"consultation"_s,
+                                         u"Imagen del modo consulta"_s, 56, header);
     layout->addLayout(stacked(m_learningPicture, m_consultationPicture));
     auto *title = new QLabel(u"<b style='font-size:18pt'>TESKARO</b><br>Sistema Experto de "
                              u"Aprendizaje y Consulta basado en el lenguaje humano"_s,
@@ -86,8 +90,10 @@ QWidget *ConversationPanel::createInputRow()
     auto *row = new QWidget(this);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_learningLamp = pictureLabel(u"learningLamp"_s, u"learning-lamp"_s, 24, row);
-    m_consultationLamp = pictureLabel(u"consultationLamp"_s, u"consultation-lamp"_s, 24, row);
+    m_learningLamp = pictureLabel(u"learningLamp"_s, u"learning-lamp"_s,
+                                  u"Indicador del modo aprendizaje"_s, 24, row);
+    m_consultationLamp = pictureLabel(u"consultationLamp"_s, u"consultation-lamp"_s,
+                                      u"Indicador del modo consulta"_s, 24, row);
     layout->addLayout(stacked(m_learningLamp, m_consultationLamp));
 
     m_inputLine = new InputLine(row);
@@ -132,6 +138,7 @@ void ConversationPanel::showLook(const ModeLook &look)
     palette.setColor(QPalette::Text, look.text);
     m_transcript->setPalette(palette);
     m_inputLine->setToolTip(look.tip);
+    m_inputLine->setAccessibleName(u"Frase, "_s + look.name.toLower());
 }
 
 void ConversationPanel::appendToTranscript(const QString &text)

@@ -6,10 +6,14 @@
 #include "platform/drives.h"
 #include "platform/messageboxes.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QListView>
+#include <QSortFilterProxyModel>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -18,6 +22,25 @@
 namespace teskaro {
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Only the names: the size, type and date columns, out of sight, would still
+// reach screen readers as items of their own, in English.
+class NamesOnly final : public QSortFilterProxyModel
+{
+public:
+    NamesOnly(QAbstractItemModel *names, QObject *parent)
+        : QSortFilterProxyModel(parent)
+    {
+        setSourceModel(names);
+    }
+
+protected:
+    bool filterAcceptsColumn(int column, const QModelIndex &) const override { return column == 0; }
+};
+
+} // namespace
 
 FolderBrowser::FolderBrowser(MessageBoxes &messages, QString unreadableDriveText, QWidget *parent)
     : QWidget(parent)
@@ -28,29 +51,38 @@ FolderBrowser::FolderBrowser(MessageBoxes &messages, QString unreadableDriveText
     , m_files(new QListView(this))
     , m_folderModel(new QFileSystemModel(this))
     , m_fileModel(new QFileSystemModel(this))
+    , m_folderNames(new NamesOnly(m_folderModel, this))
+    , m_fileNames(new NamesOnly(m_fileModel, this))
 {
     m_drives->setObjectName(u"driveList"_s);
     m_folders->setObjectName(u"folderList"_s);
+    m_folders->setAccessibleName(u"Carpetas"_s);
     m_files->setObjectName(u"fileList"_s);
+    m_files->setAccessibleName(u"Archivos"_s);
 
     // Every drive is a folder of the one tree, so the folder list always
     // starts at the root and a drive change moves to the drive's folder.
     m_folderModel->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
     m_folderModel->setRootPath(u"/"_s);
-    m_folders->setModel(m_folderModel);
-    for (int column = 1; column < m_folderModel->columnCount(); ++column)
-        m_folders->hideColumn(column);
+    m_folders->setModel(m_folderNames);
     m_folders->setHeaderHidden(true);
 
     // Without QDir::CaseSensitive the pattern also takes ".ALM".
     m_fileModel->setFilter(QDir::Files | QDir::NoDotAndDotDot);
     m_fileModel->setNameFilters({u"*.alm"_s});
     m_fileModel->setNameFilterDisables(false);
-    m_files->setModel(m_fileModel);
+    m_files->setModel(m_fileNames);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_drives);
+    // A combo box is named by its label, where screen readers look for it.
+    auto *driveRow = new QHBoxLayout;
+    auto *driveLabel = new QLabel(u"Unidad:"_s, this);
+    driveLabel->setBuddy(m_drives);
+    m_drives->view()->setAccessibleName(u"Unidades"_s);
+    driveRow->addWidget(driveLabel);
+    driveRow->addWidget(m_drives, 1);
+    layout->addLayout(driveRow);
     layout->addWidget(m_folders, 3);
     layout->addWidget(m_files, 2);
 
@@ -72,10 +104,11 @@ FolderBrowser::FolderBrowser(MessageBoxes &messages, QString unreadableDriveText
     connect(m_folderModel, &QFileSystemModel::rowsInserted, this, follow);
     connect(m_files->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &FolderBrowser::selectionChanged);
-    connect(m_files, &QListView::clicked, this,
-            [this](const QModelIndex &index) { Q_EMIT fileClicked(m_fileModel->fileName(index)); });
+    connect(m_files, &QListView::clicked, this, [this](const QModelIndex &index) {
+        Q_EMIT fileClicked(m_fileModel->fileName(m_fileNames->mapToSource(index)));
+    });
     connect(m_files, &QListView::doubleClicked, this, [this](const QModelIndex &index) {
-        Q_EMIT fileDoubleClicked(m_fileModel->fileName(index));
+        Q_EMIT fileDoubleClicked(m_fileModel->fileName(m_fileNames->mapToSource(index)));
     });
 }
 
@@ -136,12 +169,12 @@ void FolderBrowser::openDrive()
 
 QString FolderBrowser::folderPath() const
 {
-    return m_folderModel->filePath(m_folders->currentIndex());
+    return m_folderModel->filePath(m_folderNames->mapToSource(m_folders->currentIndex()));
 }
 
 void FolderBrowser::setFolderPath(const QString &path)
 {
-    m_folders->setCurrentIndex(m_folderModel->index(path));
+    m_folders->setCurrentIndex(m_folderNames->mapFromSource(m_folderModel->index(path)));
     m_settling.start();
     keepFolderInView();
     listFolder();
@@ -151,7 +184,7 @@ void FolderBrowser::listFolder()
 {
     const QString folder = folderPath();
     m_fileModel->setRootPath(folder);
-    m_files->setRootIndex(m_fileModel->index(folder));
+    m_files->setRootIndex(m_fileNames->mapFromSource(m_fileModel->index(folder)));
     m_files->clearSelection();
     m_files->setCurrentIndex(QModelIndex());
 }
@@ -159,14 +192,16 @@ void FolderBrowser::listFolder()
 QString FolderBrowser::selectedFileName() const
 {
     const QModelIndexList selected = m_files->selectionModel()->selectedIndexes();
-    if (selected.isEmpty() || !m_fileModel->fileInfo(selected.first()).isFile())
+    if (selected.isEmpty())
         return {};
-    return m_fileModel->fileName(selected.first());
+    const QModelIndex file = m_fileNames->mapToSource(selected.first());
+    return m_fileModel->fileInfo(file).isFile() ? m_fileModel->fileName(file) : QString();
 }
 
 void FolderBrowser::selectFile(const QString &name)
 {
-    m_files->setCurrentIndex(m_fileModel->index(QDir(folderPath()).filePath(name)));
+    m_files->setCurrentIndex(
+        m_fileNames->mapFromSource(m_fileModel->index(QDir(folderPath()).filePath(name))));
 }
 
 } // namespace teskaro

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class QAbstractProxyModel;
 class QComboBox;
 class QFileSystemModel;
 class QListView;
@@ -59,6 +60,9 @@ private:
     QListView *m_files;
     QFileSystemModel *m_folderModel;
     QFileSystemModel *m_fileModel;
+    // The lists show the models' names alone, through these.
+    QAbstractProxyModel *m_folderNames;
+    QAbstractProxyModel *m_fileNames;
     QTimer m_settling;
 };
 

@@ -3,6 +3,9 @@
 
 #include "helpwindow.h"
 
+#include "accessibility.h"
+
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QRegularExpression>
@@ -26,15 +29,20 @@ QUrl urlOf(HelpPage page)
 HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_contents(new QTreeWidget(this))
-    , m_page(new QTextBrowser(this))
+    , m_page(new ReadablePage(this))
 {
     setObjectName(u"helpWindow"_s);
     setWindowTitle(u"TESKARO - Ayuda"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     m_contents->setObjectName(u"helpContents"_s);
+    m_contents->setAccessibleName(u"Contenido"_s);
     m_contents->setHeaderHidden(true);
     m_page->setObjectName(u"helpPage"_s);
+    m_page->setAccessibleName(u"Página de ayuda"_s);
     m_page->setOpenLinks(true);
+    // A caret that the arrows move, a line at a time, for screen readers to
+    // follow.
+    m_page->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
 
     // Each page, and under it the sections its "## " headings start.
     static const QRegularExpression section(u"^## (.*)$"_s, QRegularExpression::MultilineOption);
@@ -55,6 +63,14 @@ HelpWindow::HelpWindow(QWidget *parent)
 
     connect(m_contents, &QTreeWidget::itemActivated, this, &HelpWindow::showContentsItem);
     connect(m_contents, &QTreeWidget::itemClicked, this, &HelpWindow::showContentsItem);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        const QList<QTreeWidgetItem *> selected = m_contents->selectedItems();
+        if (now == m_contents && !selected.isEmpty() &&
+            selected.first() != m_contents->currentItem()) {
+            const QSignalBlocker quiet(m_contents);
+            m_contents->setCurrentItem(selected.first());
+        }
+    });
     connect(m_page, &QTextBrowser::sourceChanged, this, [this](const QUrl &url) {
         for (const HelpPageInfo &info : helpPages()) {
             if (url.path() == urlOf(info.page).path())
@@ -93,13 +109,22 @@ void HelpWindow::showContentsItem()
     m_page->ensureCursorVisible();
 }
 
+// A tree tells screen readers that its new current item has the focus,
+// wherever the focus is: away from the tree, the page's item is selected,
+// and made current once the tree has the focus.
 void HelpWindow::markPage(HelpPage page)
 {
     QTreeWidgetItem *item = m_contents->topLevelItem(int(page));
-    if (m_contents->currentItem() && m_contents->currentItem()->parent() == item)
+    const QList<QTreeWidgetItem *> selected = m_contents->selectedItems();
+    if (!selected.isEmpty() && (selected.first() == item || selected.first()->parent() == item))
         return;
     const QSignalBlocker quiet(m_contents);
-    m_contents->setCurrentItem(item);
+    if (m_contents->hasFocus()) {
+        m_contents->setCurrentItem(item);
+    } else {
+        m_contents->clearSelection();
+        item->setSelected(true);
+    }
 }
 
 } // namespace teskaro

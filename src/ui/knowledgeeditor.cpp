@@ -105,11 +105,15 @@ KnowledgeEditor::KnowledgeEditor(DialogueEngine &engine, MessageBoxes &messages,
     setWindowTitle(u"Base de conocimientos — "_s + m_fileName);
 
     m_search->setObjectName(u"knowledgeSearch"_s);
+    m_search->setAccessibleName(u"Buscar"_s);
     m_search->setPlaceholderText(u"Buscar (sin distinguir mayúsculas ni acentos)"_s);
     m_search->setClearButtonEnabled(true);
     m_filter->setSourceModel(m_model);
     m_filter->setSortRole(Qt::EditRole);
     m_table->setObjectName(u"statements"_s);
+    m_table->setAccessibleName(u"Afirmaciones"_s);
+    // Tab leaves the table rather than walking its cells.
+    m_table->setTabKeyNavigation(false);
     m_table->setModel(m_filter);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(StatementsModel::Number, Qt::AscendingOrder);
@@ -174,6 +178,7 @@ KnowledgeEditor::KnowledgeEditor(DialogueEngine &engine, MessageBoxes &messages,
     layout->addWidget(m_readOnly);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
+    setTabOrder(m_search, m_table); // then the buttons, as made
     resize(760, 520);
 
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString &text) {

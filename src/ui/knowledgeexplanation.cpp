@@ -6,7 +6,7 @@
 #include "pictures.h"
 
 #include <QFrame>
-#include <QGridLayout>
+#include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -26,27 +26,20 @@ QWidget *createKnowledgeExplanation(QWidget *parent)
     picture->setAlignment(Qt::AlignCenter);
     layout->addWidget(picture);
 
-    // The title is drawn twice: a grey shadow first, then the title over it.
-    auto *titles = new QGridLayout;
-    for (const bool shadow : {true, false}) {
-        auto *title = new QLabel(u"TESKARO - Sistema Experto de Consultas"_s, frame);
-        title->setAlignment(Qt::AlignCenter);
-        title->setWordWrap(true);
-        QFont font = title->font();
-        font.setBold(true);
-        font.setPointSizeF(font.pointSizeF() * 1.2);
-        title->setFont(font);
-        if (shadow) {
-            title->setContentsMargins(2, 2, 0, 0);
-            QPalette grey = title->palette();
-            grey.setColor(QPalette::WindowText, QColor(160, 160, 160));
-            title->setPalette(grey);
-        } else {
-            title->setContentsMargins(0, 0, 2, 2);
-        }
-        titles->addWidget(title, 0, 0);
-    }
-    layout->addLayout(titles);
+    // One title with a grey shadow drawn under it, so that it is read once.
+    auto *title = new QLabel(u"TESKARO - Sistema Experto de Consultas"_s, frame);
+    title->setAlignment(Qt::AlignCenter);
+    title->setWordWrap(true);
+    QFont font = title->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    title->setFont(font);
+    auto *shadow = new QGraphicsDropShadowEffect(title);
+    shadow->setBlurRadius(0);
+    shadow->setOffset(2, 2);
+    shadow->setColor(QColor(160, 160, 160));
+    title->setGraphicsEffect(shadow);
+    layout->addWidget(title);
 
     auto *explanation = new QLabel(
         u"      Los archivos de conocimientos constituyen la base del Sistema Experto TESKARO. "

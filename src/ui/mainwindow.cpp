@@ -4,6 +4,8 @@
 #include "mainwindow.h"
 
 #include "aboutbox.h"
+#include "accessibility.h"
+#include "announcer.h"
 #include "conversationpanel.h"
 #include "dialogue/dialogueengine.h"
 #include "helpwindow.h"
@@ -42,6 +44,8 @@ MainWindow::MainWindow(DialogueEngine &engine, const Platform &platform, QWidget
 {
     setObjectName(u"mainWindow"_s);
     setWindowTitle(u"TESKARO"_s);
+    installAccessibleInterfaces();
+    m_announcer = new Announcer(this);
     auto *central = new QWidget(this);
     auto *layout = new QHBoxLayout(central);
     layout->addWidget(m_conversation, 1);
@@ -49,6 +53,7 @@ MainWindow::MainWindow(DialogueEngine &engine, const Platform &platform, QWidget
     // On a small screen the window still fits: what does not fit scrolls.
     auto *scroller = new QScrollArea(this);
     scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidgetResizable(true);
     scroller->setWidget(central);
     setCentralWidget(scroller);
@@ -78,6 +83,13 @@ void MainWindow::connectSession()
     connect(&session, &Session::textAdded, m_conversation, &ConversationPanel::appendToTranscript);
     connect(&session, &Session::noticeAdded, m_conversation,
             [this](const QString &line) { m_conversation->appendToTranscript(line + u'\n'); });
+    // Screen readers are told what Teskaro says, not the line the user typed.
+    connect(&session, &Session::textAdded, m_announcer,
+            [this](const QString &text, TranscriptSource source) {
+                if (source == TranscriptSource::Teskaro)
+                    m_announcer->add(text);
+            });
+    connect(&session, &Session::noticeAdded, m_announcer, &Announcer::add);
     connect(&session, &Session::countChanged, m_side, &SidePanel::showCount);
     connect(&session, &Session::knowledgeFileChanged, m_side, &SidePanel::showKnowledgeFile);
     connect(&session, &Session::titleChanged, this, &QWidget::setWindowTitle);
@@ -168,6 +180,7 @@ void MainWindow::fitInto(QSize size)
 
 void MainWindow::showMode(Mode mode)
 {
+    m_announcer->lead(modeLook(mode).name + u'.');
     m_conversation->showMode(mode);
     m_conversation->showLook(modeLook(mode));
     showMarks();

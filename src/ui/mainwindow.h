@@ -14,6 +14,7 @@
 
 namespace teskaro {
 
+class Announcer;
 class ConversationPanel;
 class HelpWindow;
 class KnowledgeEditor;
@@ -53,6 +54,7 @@ private:
     Platform m_platform;
     ConversationPanel *m_conversation;
     SidePanel *m_side;
+    Announcer *m_announcer = nullptr;
     MainMenus m_menus;
     QPointer<OpenDialog> m_openDialog;
     QPointer<HelpWindow> m_helpWindow;

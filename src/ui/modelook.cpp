@@ -12,17 +12,19 @@ const ModeLook &modeLook(Mode mode)
     static const ModeLook learning{
         QColor(246, 227, 206), QColor(64, 64, 255),
         u" MODO APRENDIZAJE - Entre información para enseñar al sistema siguiendo la sintaxis "
-        u"establecida  "_s};
+        u"establecida  "_s,
+        u"Modo aprendizaje"_s};
     static const ModeLook consultation{
         QColor(37, 54, 186), QColor(255, 255, 85),
-        u" MODO CONSULTA - Consulte información siguiendo la sintaxis establecida "_s};
+        u" MODO CONSULTA - Consulte información siguiendo la sintaxis establecida "_s,
+        u"Modo consulta"_s};
     return mode == Mode::Learning ? learning : consultation;
 }
 
 const ModeLook &startLook()
 {
     static const ModeLook look{QColor(246, 227, 206), QColor(80, 80, 255),
-                               sentLineTip(Mode::Learning)};
+                               sentLineTip(Mode::Learning), modeLook(Mode::Learning).name};
     return look;
 }
 

@@ -16,6 +16,8 @@ struct ModeLook
     QColor background;
     QColor text;
     QString tip;
+    // How the mode is named to a screen reader: "Modo consulta".
+    QString name;
 };
 
 // The look a switch to the mode gives.

@@ -49,8 +49,11 @@ SaveDialog::SaveDialog(const Platform &platform, QWidget *parent)
         u"Seleccione ubicación y nombre de archivo para guardar los conocimientos"_s, this);
     auto *lists = new QVBoxLayout(choice);
     lists->addWidget(m_browser);
-    m_browser->fileList()->setToolTip(u" Si selecciona un archivo ya existente machacará las "
-                                      u"combinaciones que éste tuviera "_s);
+    // Screen readers are not given tips: the warning is its description too.
+    const QString warning = u" Si selecciona un archivo ya existente machacará las "
+                            u"combinaciones que éste tuviera "_s;
+    m_browser->fileList()->setToolTip(warning);
+    m_browser->fileList()->setAccessibleDescription(warning.trimmed());
 
     auto *nameRow = new QHBoxLayout;
     auto *nameLabel = new QLabel(u"Nombre Archivo:"_s, choice);

@@ -73,13 +73,14 @@ QWidget *SidePanel::createAcquiredKnowledge()
     layout->addWidget(new QLabel(u"Base de conocimiento :"_s, group), 0, 0, 1, 2);
     m_knowledgeFileBox = new QLineEdit(group);
     m_knowledgeFileBox->setObjectName(u"knowledgeFileBox"_s);
+    m_knowledgeFileBox->setAccessibleName(u"Base de conocimiento"_s);
     m_knowledgeFileBox->setReadOnly(true);
-    m_knowledgeFileBox->setFocusPolicy(Qt::ClickFocus);
     useModeSafeEditMenu(m_knowledgeFileBox);
     layout->addWidget(m_knowledgeFileBox, 1, 0, 1, 2);
     layout->addWidget(new QLabel(u"Aprendizaje directo:"_s, group), 2, 0);
-    m_learnedCount = new QLabel(u"00"_s, group);
+    m_learnedCount = new QLabel(group);
     m_learnedCount->setObjectName(u"learnedCount"_s);
+    showCount(u"00"_s);
     QFont bold = m_learnedCount->font();
     bold.setBold(true);
     m_learnedCount->setFont(bold);
@@ -102,6 +103,9 @@ void SidePanel::showKnowledgeFile(const QString &name)
 void SidePanel::showCount(const QString &caption)
 {
     m_learnedCount->setText(caption);
+    // Named with its caption, for it is read on its own, away from it; a
+    // new name is not announced.
+    m_learnedCount->setAccessibleName(u"Aprendizaje directo: "_s + caption.trimmed());
     m_learnedCount->repaint();
 }
 

@@ -46,6 +46,9 @@ QVariant StatementsModel::data(const QModelIndex &index, int role) const
             return statement.mirrorRow < 0 ? u"sin registro espejo"_s : QString();
         }
     }
+    // Read out, an empty cell would say nothing.
+    if (role == Qt::AccessibleTextRole && index.column() == Mirror && statement.mirrorRow >= 0)
+        return u"con registro espejo"_s;
     return {};
 }
 

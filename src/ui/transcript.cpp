@@ -15,6 +15,7 @@ Transcript::Transcript(QWidget *parent)
     : QTextEdit(parent)
 {
     setObjectName(u"transcript"_s);
+    setAccessibleName(u"Conversación"_s);
     setReadOnly(true);
     setAcceptRichText(false);
     setUndoRedoEnabled(false);

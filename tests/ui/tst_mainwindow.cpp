@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Teskaro developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "dialogue/aboutinfo.h"
 #include "support/windowrig.h"
+#include "ui/aboutbox.h"
 #include "ui/folderbrowser.h"
 #include "ui/opendialog.h"
 #include "ui/qttranslation.h"
@@ -17,6 +19,9 @@
 #include <QScopeGuard>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 using namespace Qt::StringLiterals;
 using namespace teskaro;
@@ -41,6 +46,8 @@ private Q_SLOTS:
     void helpOpensAtThePageAskedFor();
     void editsFromTheKeyboard_data();
     void editsFromTheKeyboard();
+    void everyWindowNamesItsControls();
+    void announcesWhatTeskaroSaysOncePerAction();
 };
 
 void TestMainWindow::filtersTypedKeys_data()
@@ -72,9 +79,27 @@ void TestMainWindow::filtersTypedKeys()
     QCOMPARE(rig.input()->text(), shown);
 }
 
+static QStringList announced;
+
+// Qt 6.8 has announcements; before, a notification's name changes.
+static void keepAnnouncement(QAccessibleEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        announced += static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+#else
+    QAccessibleInterface *object = event->accessibleInterface();
+    if (event->type() == QAccessible::NameChanged && object->role() == QAccessible::Notification)
+        announced += object->text(QAccessible::Name);
+#endif
+}
+
+// As with a screen reader listening, which the window tests all run with.
 void TestMainWindow::initTestCase()
 {
     installSpanishQtTexts();
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(keepAnnouncement);
 }
 
 void TestMainWindow::keysWorkFromAnywhereAndLeaveTheFocusInTheLine_data()
@@ -358,6 +383,84 @@ void TestMainWindow::editsFromTheKeyboard()
     for (const Message &message : std::as_const(rig.messages.shown))
         told += message.asker == editor ? message.text : u"(not the editor's)"_s;
     QTEST(told.join(u'|'), "told");
+}
+
+// Names focusable controls by their own name or a label's, and fails on the
+// marks of table cells Qt's documents hold. Item views end the walk.
+void walkAccessible(QAccessibleInterface *object, QStringList &focusableNames)
+{
+    const QAccessibleTextInterface *text = object->textInterface();
+    const QString all = object->text(QAccessible::Name) + object->text(QAccessible::Description) +
+                        (text ? text->text(0, text->characterCount()) : QString());
+    QVERIFY2(!all.contains(QChar(0xFDD0)) && !all.contains(QChar(0xFDD1)), qPrintable(all));
+    if (object->state().focusable) {
+        QString name = object->text(QAccessible::Name);
+        for (const auto &[label, relation] : object->relations(QAccessible::Label))
+            name = label->role() == QAccessible::StaticText ? label->text(QAccessible::Name) : name;
+        focusableNames += name;
+        QVERIFY2(object->role() != QAccessible::Client, qPrintable(name));
+    }
+    for (int i = 0; !object->tableInterface() && i < object->childCount(); ++i)
+        walkAccessible(object->child(i), focusableNames);
+}
+
+void TestMainWindow::everyWindowNamesItsControls()
+{
+    WindowRig rig;
+    for (const QString &item : {u"openFile"_s, u"editKnowledge"_s, u"howItWorks"_s})
+        rig.child<QAction>(item)->trigger();
+    SaveDialog save(rig.platform, &rig.window);
+    AboutBox about(rig.platform, &rig.window);
+    QStringList names;
+    for (QWidget *window :
+         QWidgetList{&rig.window, rig.child(u"openDialog"_s), &save, &about,
+                     rig.child(u"helpWindow"_s), rig.child(u"knowledgeEditor"_s)}) {
+        QAccessibleInterface *object = QAccessible::queryAccessibleInterface(window);
+        QVERIFY2(object->role() != QAccessible::Client, qPrintable(window->objectName()));
+        walkAccessible(object, names);
+    }
+    names.removeDuplicates();
+    names.sort();
+    QStringList expected = u"Frase, modo aprendizaje|Conversación|Alimentar|Consultar|Aprendizaje|"
+                           u"Consulta|Síntesis de Voz|Base de conocimiento|Unidad:|Unidades|"
+                           u"Carpetas|Archivos|Abrir|Cancelar|Nombre Archivo:|Guardar|Buscar|"
+                           u"Afirmaciones|Olvidar|Deshacer|Rehacer|Contenido|Página de ayuda|"
+                           u"Aceptar|Información..."_s.split(u'|')
+                           << authorAddress();
+    expected.sort();
+    QCOMPARE(names, expected);
+    const auto named = [&rig](const char *name) {
+        return QAccessible::queryAccessibleInterface(rig.child(QString::fromLatin1(name)));
+    };
+    QCOMPARE(named("learnedCount")->text(QAccessible::Name), u"Aprendizaje directo: ??"_s);
+    QCOMPARE(named("fileList")->tableInterface()->columnCount(), 1);     // the names alone
+    QAccessibleTextInterface *page = named("helpPage")->textInterface(); // a table's row a line
+    int start = int(page->text(0, page->characterCount()).indexOf(u"HABLEMOS"_s));
+    int end = 0;
+    QCOMPARE(page->textAtOffset(start, QAccessible::LineBoundary, &start, &end),
+             u"HABLEMOS\nAprendizaje\npasa a Consulta: cambiando a modo consulta\n"_s);
+}
+
+// Once an action is over, once: what Teskaro added, without the echo of the
+// typed line, and a new mode's name first.
+void TestMainWindow::announcesWhatTeskaroSaysOncePerAction()
+{
+    WindowRig rig;
+    QCoreApplication::sendPostedEvents(); // the greeting
+    const QList<std::pair<QString, QString>> steps{
+        {u"los perros son animales leales"_s,
+         u":) ESTOY APRENDIENDO COSAS NUEVAS SOBRE   LOS PERROS ..."_s},
+        {u"Ctrl+C"_s,
+         u"Modo consulta.\n$   ... cambiando a modo consulta ...\n:) PREGUNTA LO QUE QUIERAS"_s},
+        {u"que sabes sobre los perros"_s,
+         u":) TENGO ENTENDIDO QUE LOS PERROS SON ANIMALES LEALES"_s}};
+    for (const auto &[step, told] : steps) {
+        announced.clear();
+        step.startsWith(u"Ctrl"_s) ? QTest::keySequence(rig.input(), QKeySequence(step))
+                                   : rig.typeLine(step);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(announced, QStringList{told});
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -70,9 +70,9 @@ struct CliRig : Fakes
     QBuffer messagesOut;
     bool opened = transcript.open(QIODevice::WriteOnly) && messagesOut.open(QIODevice::WriteOnly);
     ConsoleMessageBoxes boxes{messagesOut};
-    Platform cliPlatform{files, launcher, launcher, boxes, exit};
+    Platform cliPlatform{files, launcher, launcher, launcher, boxes, exit};
     DialogueEngine engine{cliPlatform, speech, random};
-    ConsoleSession console{engine, transcript, messagesOut};
+    ConsoleSession console{engine, transcript, messagesOut, launcher};
 };
 
 } // namespace

@@ -24,44 +24,58 @@ QString quoted(const QString &text)
     return u'"' + escaped + u'"';
 }
 
+// A box's label, and its size when the look fixes it.
+QString box(const QString &text, bool isThing, const DotLook &look)
+{
+    QString attributes = u"label="_s + quoted(text);
+    if (look.measure) {
+        const QSizeF size = look.measure(text, isThing) / pointsPerInch;
+        attributes += u", fixedsize=true, width="_s + QString::number(size.width()) +
+                      u", height="_s + QString::number(size.height());
+    }
+    return attributes;
+}
+
+QString edge(const QString &from, const QString &to, const QString &attributes)
+{
+    return u"  "_s + from + u" -> "_s + to + u" ["_s + attributes + u"];\n"_s;
+}
+
 // "x,y" in dot's points, y upwards.
 std::optional<QPointF> pointOf(QStringView text, double top)
 {
     const qsizetype comma = text.indexOf(u',');
+    if (comma < 0)
+        return std::nullopt;
     bool xOk = false;
     bool yOk = false;
-    const double x = text.first(std::max<qsizetype>(comma, 0)).toDouble(&xOk);
+    const double x = text.first(comma).toDouble(&xOk);
     const double y = text.sliced(comma + 1).toDouble(&yOk);
-    if (comma < 0 || !xOk || !yOk)
+    if (!xOk || !yOk)
         return std::nullopt;
     return QPointF(x, top - y);
 }
 
-// An edge's "pos": "e,x,y" (the arrowhead's end), then the spline's points.
-std::optional<MapLayout::Line> lineOf(const QJsonObject &edge, double top)
+// An edge's "pos": "e,x,y" (where its head ends), then its spline's points.
+bool readPiece(const QJsonObject &edge, double top, MapLayout::Line &line)
 {
-    MapLayout::Line line;
+    QList<QPointF> piece;
     const QString pos = edge.value(u"pos"_s).toString();
     for (QStringView part : QStringView(pos).split(u' ', Qt::SkipEmptyParts)) {
         const bool end = part.startsWith(u"e,"_s);
-        if (part.startsWith(u"s,"_s))
-            continue;
-        const std::optional<QPointF> point = pointOf(end ? part.sliced(2) : part, top);
+        const std::optional<QPointF> point =
+            pointOf(end || part.startsWith(u"s,"_s) ? part.sliced(2) : part, top);
         if (!point)
-            return std::nullopt;
+            return false;
         if (end)
             line.tip = *point;
-        else
-            line.spline += *point;
+        else if (!part.startsWith(u"s,"_s))
+            piece += *point;
     }
-    if (line.spline.size() < 4)
-        return std::nullopt;
-    if (line.tip.isNull())
-        line.tip = line.spline.last();
-    const QString label = edge.value(u"lp"_s).toString();
-    line.label = label.isEmpty() ? line.spline[line.spline.size() / 2]
-                                 : pointOf(label, top).value_or(line.spline.first());
-    return line;
+    if (piece.size() < 4 || (piece.size() - 1) % 3 != 0)
+        return false;
+    line.pieces += piece;
+    return true;
 }
 
 } // namespace
@@ -70,33 +84,33 @@ QByteArray dotText(const ShownMap &shown, const DotLook &look)
 {
     const QString font = u"fontname="_s + quoted(look.fontName) + u", fontsize="_s +
                          QString::number(look.fontPoints);
-    QString text = u"digraph mapa {\n  graph [rankdir=LR, nodesep=0.3, ranksep=0.6];\n"
+    QString text = u"digraph mapa {\n  graph [rankdir=LR, pack=true, nodesep=0.3, ranksep=0.4];\n"
                    u"  node [shape=box, style=rounded, margin=\"0.1,0.05\", "_s +
                    font + u"];\n  edge ["_s + font + u"];\n"_s;
     for (qsizetype thing = 0; thing < shown.things.size(); ++thing) {
         const ShownThing &each = shown.things[thing];
-        text += u"  t"_s + QString::number(thing) + u" [label="_s + quoted(each.name);
-        if (thing < look.thingSizes.size()) {
-            const QSizeF size = look.thingSizes[thing] / pointsPerInch;
-            text += u", fixedsize=true, width="_s + QString::number(size.width()) + u", height="_s +
-                    QString::number(size.height());
-        }
-        if (each.centre)
-            text += u", style=\"rounded,filled\", fillcolor=\"#fff0b3\""_s;
-        text += u"];\n"_s;
+        text += u"  t"_s + QString::number(thing) + u" ["_s + box(each.name, true, look) +
+                (each.centre ? u", style=\"rounded,filled\", fillcolor=\"#fff0b3\""_s : QString()) +
+                u"];\n"_s;
     }
     for (qsizetype arrow = 0; arrow < shown.arrows.size(); ++arrow) {
         const ShownArrow &each = shown.arrows[arrow];
-        text += u"  t"_s + QString::number(each.from) + u" -> t"_s + QString::number(each.to) +
-                u" [id=a"_s + QString::number(arrow) + u", label="_s + quoted(each.copula) +
-                u"];\n"_s;
+        const QString number = QString::number(arrow);
+        QString from = u't' + QString::number(each.from);
+        if (!each.copula.isEmpty()) {
+            text += u"  l"_s + number + u" [shape=plaintext, margin=0.02, width=0, height=0, "_s +
+                    box(each.copula, false, look) + u"];\n"_s;
+            text += edge(from, u'l' + number, u"id=\"a"_s + number + u"-\", arrowhead=none"_s);
+            from = u'l' + number;
+        }
+        text += edge(from, u't' + QString::number(each.to), u"id=a"_s + number);
     }
     for (qsizetype chain = 0; chain < shown.deductions.size(); ++chain) {
         const DeducedArrow &each = shown.deductions[chain];
-        text += u"  t"_s + QString::number(each.from) + u" -> t"_s + QString::number(each.to) +
-                u" [id=d"_s + QString::number(chain) +
-                u", style=dashed, color=\"#7a3e9d\", constraint=false, tooltip="_s +
-                quoted(each.line) + u"];\n"_s;
+        text += edge(u't' + QString::number(each.from), u't' + QString::number(each.to),
+                     u"id=d"_s + QString::number(chain) +
+                         u", style=dashed, color=\"#7a3e9d\", constraint=false, tooltip="_s +
+                         quoted(each.line));
     }
     return (text + u"}\n"_s).toUtf8();
 }
@@ -116,25 +130,41 @@ std::optional<MapLayout> readLayout(const QByteArray &json, const ShownMap &show
     qsizetype placed = 0;
     for (const QJsonValue &value : graph.value(u"objects"_s).toArray()) {
         const QJsonObject node = value.toObject();
-        const qsizetype thing = node.value(u"name"_s).toString().mid(1).toInt();
+        const QString name = node.value(u"name"_s).toString();
+        const qsizetype index = name.mid(1).toInt();
         const std::optional<QPointF> centre = pointOf(node.value(u"pos"_s).toString(), top);
-        if (!centre || thing < 0 || thing >= layout.things.size())
+        const bool isThing = name.startsWith(u't');
+        if (!centre || index < 0 ||
+            index >= (isThing ? layout.things.size() : layout.arrows.size()))
             return std::nullopt;
+        if (!isThing) {
+            layout.arrows[index].label = *centre;
+            continue;
+        }
         const QSizeF size(node.value(u"width"_s).toString().toDouble() * pointsPerInch,
                           node.value(u"height"_s).toString().toDouble() * pointsPerInch);
-        layout.things[thing] = QRectF(*centre - QPointF(size.width(), size.height()) / 2, size);
+        layout.things[index] = QRectF(*centre - QPointF(size.width(), size.height()) / 2, size);
         ++placed;
     }
+    // The piece before a copula comes first, whichever order dot gives them.
     for (const QJsonValue &value : graph.value(u"edges"_s).toArray()) {
         const QJsonObject edge = value.toObject();
         const QString id = edge.value(u"id"_s).toString();
+        const bool first = id.endsWith(u'-');
         QList<MapLayout::Line> &lines = id.startsWith(u'd') ? layout.deductions : layout.arrows;
-        const qsizetype index = id.mid(1).toInt();
-        const std::optional<MapLayout::Line> line = lineOf(edge, top);
-        if (!line || index < 0 || index >= lines.size())
+        const qsizetype index = id.mid(1, first ? id.size() - 2 : -1).toInt();
+        if (index < 0 || index >= lines.size())
             return std::nullopt;
-        lines[index] = *line;
-        ++placed;
+        MapLayout::Line &line = lines[index];
+        const QPointF tip = line.tip;
+        if (!readPiece(edge, top, line))
+            return std::nullopt;
+        if (first) {
+            line.pieces.prepend(line.pieces.takeLast());
+            line.tip = tip;
+        } else {
+            ++placed;
+        }
     }
     if (placed != layout.things.size() + layout.arrows.size() + layout.deductions.size())
         return std::nullopt;

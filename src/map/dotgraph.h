@@ -10,6 +10,7 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace teskaro {
@@ -18,13 +19,17 @@ struct ShownMap;
 
 // The shown map in Graphviz's DOT language, laid out left to right by dot;
 // and where dot placed it, read back from its JSON. Things are named t0,
-// t1… in the order shown, arrows a0…, deductions d0… (dashed).
+// t1… in the order shown; arrow N is an edge aN, and for a copula a box lN
+// with it in the middle, reached by an edge "aN-" without a head, so that
+// dot packs what is not connected side by side and keeps the copula;
+// deduction N is a dashed edge dN.
 
-// How the map looks to dot: the boxes' sizes, in points, when the window's
-// fonts fix them; without them, dot sizes each box to its name.
+// How the map looks to dot: the size, in points, of the box that holds a
+// text, a thing's name or a copula, when the window's fonts fix it;
+// without it, dot sizes each box to its text.
 struct DotLook
 {
-    QList<QSizeF> thingSizes; // one per shown thing, or none
+    std::function<QSizeF(const QString &text, bool isThing)> measure;
     QString fontName = QStringLiteral("Sans");
     double fontPoints = 11;
 };
@@ -36,9 +41,11 @@ struct MapLayout
 {
     struct Line
     {
-        QList<QPointF> spline; // B-spline control points: a start, then three for each piece
-        QPointF tip;           // where the arrowhead ends
-        QPointF label;         // the centre of its label
+        // B-spline control points: a start, then three for each piece; a
+        // statement's arrow has two pieces, one either side of its copula.
+        QList<QList<QPointF>> pieces;
+        QPointF tip;   // where the arrowhead ends
+        QPointF label; // the centre of its copula, if it has one
     };
     QRectF bounds;
     QList<QRectF> things;

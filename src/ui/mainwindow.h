@@ -17,6 +17,7 @@ namespace teskaro {
 class ConversationPanel;
 class HelpWindow;
 class KnowledgeEditor;
+class KnowledgeMapWindow;
 class DialogueEngine;
 class OpenDialog;
 class SidePanel;
@@ -46,6 +47,7 @@ private:
     void chooseKnowledgeFile();
     void saveKnowledgeFileAs();
     void editKnowledge();
+    void showKnowledgeMap();
     void showHelp(HelpPage page);
     void showAboutBox();
 
@@ -57,6 +59,7 @@ private:
     QPointer<OpenDialog> m_openDialog;
     QPointer<HelpWindow> m_helpWindow;
     QPointer<KnowledgeEditor> m_editor;
+    QPointer<KnowledgeMapWindow> m_map;
     QIcon m_learningIcon;
     QIcon m_consultationIcon;
 };

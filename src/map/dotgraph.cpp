@@ -128,7 +128,7 @@ std::optional<MapLayout> readLayout(const QByteArray &json, const ShownMap &show
     layout.arrows.resize(shown.arrows.size());
     layout.deductions.resize(shown.deductions.size());
     qsizetype placed = 0;
-    for (const QJsonValue &value : graph.value(u"objects"_s).toArray()) {
+    for (const auto &value : graph.value(u"objects"_s).toArray()) {
         const QJsonObject node = value.toObject();
         const QString name = node.value(u"name"_s).toString();
         const qsizetype index = name.mid(1).toInt();
@@ -147,7 +147,7 @@ std::optional<MapLayout> readLayout(const QByteArray &json, const ShownMap &show
         ++placed;
     }
     // The piece before a copula comes first, whichever order dot gives them.
-    for (const QJsonValue &value : graph.value(u"edges"_s).toArray()) {
+    for (const auto &value : graph.value(u"edges"_s).toArray()) {
         const QJsonObject edge = value.toObject();
         const QString id = edge.value(u"id"_s).toString();
         const bool first = id.endsWith(u'-');

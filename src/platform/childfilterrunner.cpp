@@ -42,7 +42,7 @@ void ChildFilterRunner::run(const QString &program, const QStringList &arguments
     });
     // Reported once, whichever comes: an end, or a start that failed.
     auto report = std::make_shared<std::function<void(const FilterEnd &)>>(std::move(ended));
-    const auto finish = [process, report](FilterEnd end) {
+    const auto finish = [process, report](const FilterEnd &end) {
         if (*report)
             (*report)(end);
         *report = nullptr;

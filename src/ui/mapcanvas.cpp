@@ -161,8 +161,10 @@ bool MapCanvas::focusNextPrevChild(bool next)
         focusItem(m_items[at]);
         return true;
     }
+    // Past the items, on to the next widget: the scene would go back to the
+    // item it last focused.
     scene()->clearFocus();
-    return QWidget::focusNextPrevChild(next);
+    return QWidget::focusNextPrevChild(next); // NOLINT(bugprone-parent-virtual-call)
 }
 
 // Coming in, the keyboard lands on the centre, or the first item; from

@@ -32,7 +32,7 @@ namespace {
 QStringList chain(int from, int to)
 {
     QStringList statements;
-    for (char16_t letter = u'A' + from; letter < u'A' + to; ++letter)
+    for (int letter = 'A' + from; letter < 'A' + to; ++letter)
         statements += u"EL %1|ES UN %2"_s.arg(QChar(letter), QChar(letter + 1));
     return statements;
 }

@@ -109,7 +109,7 @@ QByteArray dotText(const ShownMap &shown, const DotLook &look)
         const DeducedArrow &each = shown.deductions[chain];
         text += edge(u't' + QString::number(each.from), u't' + QString::number(each.to),
                      u"id=d"_s + QString::number(chain) +
-                         u", style=dashed, color=\"#7a3e9d\", constraint=false, tooltip="_s +
+                         u", style=dashed, color=\"#7a3e9d\", weight=0, tooltip="_s +
                          quoted(each.line));
     }
     return (text + u"}\n"_s).toUtf8();

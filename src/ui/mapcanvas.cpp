@@ -27,6 +27,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr qreal margin = 12;
+constexpr qreal smallestFirstZoom = 0.4;
 
 // What tells an item apart from one redrawn: a thing's name, a deduction's line.
 QString identity(const MapItem *item)
@@ -44,7 +45,6 @@ MapCanvas::MapCanvas(QWidget *parent)
     scene()->setParent(this);
     setDragMode(ScrollHandDrag);
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    setTransformationAnchor(AnchorUnderMouse);
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundBrush(Qt::white);
 }
@@ -91,11 +91,14 @@ void MapCanvas::draw(const ShownMap &shown, const MapLayout &layout, bool redraw
         });
     }
     setSceneRect(layout.bounds.adjusted(-margin, -margin, margin, margin));
+    // Shown whole where that leaves its names readable; else around its centre.
     if (!redrawn) {
         resetTransform();
         if (sceneRect().width() > viewport()->width() ||
             sceneRect().height() > viewport()->height())
             fit();
+        if (transform().m11() < smallestFirstZoom)
+            setTransform(QTransform::fromScale(smallestFirstZoom, smallestFirstZoom));
     }
     if (m_centre)
         centerOn(m_centre);
@@ -201,9 +204,12 @@ void MapCanvas::keyPressEvent(QKeyEvent *event)
     }
 }
 
+// The wheel zooms about the pointer; the keys about the middle.
 void MapCanvas::wheelEvent(QWheelEvent *event)
 {
+    setTransformationAnchor(AnchorUnderMouse);
     zoomBy(std::pow(1.0015, event->angleDelta().y()));
+    setTransformationAnchor(AnchorViewCenter);
 }
 
 void MapCanvas::focusItem(MapItem *item)

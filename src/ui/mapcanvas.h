@@ -25,8 +25,8 @@ public:
 
     // How dot is to size what the canvas draws in its font.
     DotLook look() const;
-    // A map drawn anew is shown at its size, or whole where it does not fit;
-    // one redrawn keeps the zoom.
+    // A map drawn anew is shown at its size, or made smaller to fit, within
+    // reason; one redrawn keeps the zoom.
     void draw(const ShownMap &shown, const MapLayout &layout, bool redrawn);
     void clearMap();
     void zoomBy(qreal factor);

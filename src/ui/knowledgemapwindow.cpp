@@ -57,8 +57,10 @@ KnowledgeMapWindow::KnowledgeMapWindow(const Session &session, FilterRunner &dot
     m_canvas->setObjectName(u"mapCanvas"_s);
     m_canvas->setAccessibleName(u"Cosas y afirmaciones del mapa"_s);
     m_status->setObjectName(u"mapCounts"_s);
+    m_status->setAccessibleName(u"Estado del mapa"_s);
     m_status->setWordWrap(true);
     m_detail->setObjectName(u"mapDetail"_s);
+    m_detail->setAccessibleName(u"Lo señalado en el mapa"_s);
     m_detail->setWordWrap(true);
     m_detail->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *save = new QPushButton(u"Guardar &imagen…"_s, this);

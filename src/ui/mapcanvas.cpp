@@ -214,6 +214,8 @@ void MapCanvas::wheelEvent(QWheelEvent *event)
 
 void MapCanvas::focusItem(MapItem *item)
 {
+    if (!item)
+        return;
     scene()->setFocusItem(item, Qt::OtherFocusReason);
     ensureVisible(item, 20, 20);
 }

@@ -167,9 +167,10 @@ void KnowledgeMapWindow::redraw(bool redrawn)
                             : failure);
                    return;
                }
+               // Told first: drawing tells what is focused again.
+               tell(shownCounts(shown));
                m_shown = shown;
                m_canvas->draw(shown, *layout, redrawn);
-               tell(shownCounts(shown));
            });
 }
 

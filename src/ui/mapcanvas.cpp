@@ -65,14 +65,15 @@ void MapCanvas::draw(const ShownMap &shown, const MapLayout &layout, bool redraw
 {
     const QString focused = identity(focusedItem());
     clearMap();
+    // The centre's things come first, where the keyboard comes in.
+    qsizetype centres = 0;
     for (qsizetype thing = 0; thing < shown.things.size(); ++thing) {
         auto *item = new ThingItem(int(thing), shown.things[thing], layout.things[thing], font());
         scene()->addItem(item);
-        m_items += item;
-        if (shown.things[thing].centre && !m_centre)
-            m_centre = item;
+        m_items.insert(shown.things[thing].centre ? centres++ : m_items.size(), item);
         connect(item, &MapItem::chosen, this, &MapCanvas::thingChosen);
     }
+    m_centre = centres > 0 ? m_items.first() : nullptr;
     for (qsizetype arrow = 0; arrow < shown.arrows.size(); ++arrow)
         addArrow(*scene(), layout.arrows[arrow], shown.arrows[arrow].copula, font());
     for (qsizetype chain = 0; chain < shown.deductions.size(); ++chain) {
@@ -106,7 +107,7 @@ void MapCanvas::draw(const ShownMap &shown, const MapLayout &layout, bool redraw
         const auto same = std::find_if(m_items.cbegin(), m_items.cend(), [&](const MapItem *item) {
             return identity(item) == focused;
         });
-        focusItem(same != m_items.cend() ? *same : m_centre ? m_centre : m_items.value(0));
+        focusItem(same != m_items.cend() ? *same : m_items.value(0));
     }
 }
 
@@ -170,17 +171,14 @@ bool MapCanvas::focusNextPrevChild(bool next)
     return QWidget::focusNextPrevChild(next); // NOLINT(bugprone-parent-virtual-call)
 }
 
-// Coming in, the keyboard lands on the centre, or the first item; from
-// behind, on the last.
+// Coming in, the keyboard lands on the first item, the centre if there is
+// one; from behind, on the last.
 void MapCanvas::focusInEvent(QFocusEvent *event)
 {
     QGraphicsView::focusInEvent(event);
     if (focusedItem() || m_items.isEmpty())
         return;
-    if (event->reason() == Qt::BacktabFocusReason)
-        focusItem(m_items.last());
-    else
-        focusItem(m_centre ? m_centre : m_items.first());
+    focusItem(event->reason() == Qt::BacktabFocusReason ? m_items.last() : m_items.first());
 }
 
 MapItem *MapCanvas::focusedItem() const

@@ -32,7 +32,8 @@ public:
     void zoomBy(qreal factor);
     void fit();
 
-    // What the keyboard reaches, in the order Tab walks it.
+    // What the keyboard reaches, in the order Tab walks it: the centre's
+    // things, the other things, the deductions.
     const QList<MapItem *> &items() const { return m_items; }
     // The picture of the map as it is drawn, "png" or "svg".
     QByteArray picture(const QString &format) const;
@@ -54,7 +55,7 @@ private:
     MapItem *nextInDirection(int key) const;
 
     QList<MapItem *> m_items;
-    MapItem *m_centre = nullptr; // the first thing at the centre
+    MapItem *m_centre = nullptr; // the first thing at the centre, if any
 };
 
 } // namespace teskaro

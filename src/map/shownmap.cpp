@@ -160,7 +160,8 @@ ShownMap showMap(const KnowledgeMap &map, const MapRequest &request)
     for (int thing = 0; thing < distance.size(); ++thing) {
         if (distance[thing] >= 0) {
             shownIndex[thing] = int(shown.things.size());
-            shown.things += {map.things()[thing].name, {}, centre.things.contains(thing)};
+            const bool atCentre = !centre.things.isEmpty() && distance[thing] == 0;
+            shown.things += {map.things()[thing].name, {}, atCentre};
         }
     }
     if (shown.things.size() > MapRequest::mostThings) {

@@ -29,7 +29,6 @@ using namespace Qt::StringLiterals;
 KnowledgeMapWindow::KnowledgeMapWindow(const Session &session, FilterRunner &dot,
                                        MessageBoxes &messages, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_session(session)
     , m_dot(dot)
     , m_messages(messages)
     , m_fileName(session.knowledgeFile())

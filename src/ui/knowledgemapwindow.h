@@ -49,7 +49,6 @@ private:
     void chooseImageFile();
     void tell(const QString &status);
 
-    const Session &m_session;
     FilterRunner &m_dot;
     MessageBoxes &m_messages;
     QString m_fileName;

@@ -4,6 +4,7 @@
 #include "dialogue/dialogueengine.h"
 #include "personalfolder.h"
 #include "platform/filesystem.h"
+#include "platform/filterrunner.h"
 #include "platform/processlauncher.h"
 #include "platform/processrunner.h"
 #include "platform/programexit.h"
@@ -44,7 +45,8 @@ int main(int argc, char *argv[])
     WidgetMessageBoxes messages;
     ImmediateExit exit;
     ChildProcessRunner runner;
-    const Platform platform{files, processes, runner, messages, exit};
+    ChildFilterRunner filters;
+    const Platform platform{files, processes, runner, filters, messages, exit};
     EspeakSpeech speech;
     SeededRandom random;
     DialogueEngine engine(platform, speech, random);

@@ -9,6 +9,7 @@
 #include "dialogue/dialogueengine.h"
 #include "knowledge/filenames.h"
 #include "knowledge/recordformat.h"
+#include "mapcommand.h"
 #include "statusline.h"
 #include "terminaltext.h"
 
@@ -80,6 +81,8 @@ const char16_t helpText[] =
     u"  /corregir N TEMA | RESTO   corrige la afirmación N\n"
     u"  /deshacer         deshace el último /olvidar o /corregir\n"
     u"  /rehacer          rehace lo deshecho\n"
+    u"  /mapa [TEXTO] ARCHIVO.svg   dibuja el mapa de conocimientos del texto (o de todo el "
+    u"archivo, hasta 150 afirmaciones) con dot\n"
     u"  /acerca           acerca de TESKARO\n"
     u"  /estado           base de conocimiento, aprendizaje directo y modo\n"
     u"  /ayuda [PAGINA]   esta ayuda, o una de las páginas de ayuda\n"
@@ -88,9 +91,11 @@ const char16_t helpText[] =
 
 } // namespace
 
-CommandInterpreter::CommandInterpreter(DialogueEngine &engine, QIODevice &messages)
+CommandInterpreter::CommandInterpreter(DialogueEngine &engine, QIODevice &messages,
+                                       FilterRunner &dot)
     : m_engine(engine)
     , m_messages(messages)
+    , m_dot(dot)
     , m_editing(engine, [this](const QString &text) { print(text); })
 {}
 
@@ -142,6 +147,9 @@ void CommandInterpreter::run(const QString &line)
         withoutArgument([this] { m_editing.undo(); });
     else if (command == u"rehacer"_s)
         withoutArgument([this] { m_editing.redo(); });
+    else if (command == u"mapa"_s)
+        print(
+            drawKnowledgeMap(m_dot, m_engine.session(), argument.value_or(QString())).join(u'\n'));
     else if (command == u"reglas"_s)
         setOnOrOff(command, argument.value_or(QString()), &DialogueEngine::setLogicRulesApplied);
     else if (command == u"logica"_s)

@@ -13,6 +13,7 @@ class QIODevice;
 namespace teskaro {
 
 class DialogueEngine;
+class FilterRunner;
 
 // The menus of the window as commands: a line that begins with "/" names a
 // menu item, a dialog's choice or a question about the window's state.
@@ -20,7 +21,8 @@ class DialogueEngine;
 class CommandInterpreter
 {
 public:
-    CommandInterpreter(DialogueEngine &engine, QIODevice &messages);
+    // Maps are drawn by dot through the runner.
+    CommandInterpreter(DialogueEngine &engine, QIODevice &messages, FilterRunner &dot);
 
     // Runs the command the line names; the line begins with "/".
     void run(const QString &line);
@@ -37,6 +39,7 @@ private:
 
     DialogueEngine &m_engine;
     QIODevice &m_messages;
+    FilterRunner &m_dot;
     KnowledgeEditCommands m_editing;
 };
 

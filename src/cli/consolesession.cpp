@@ -15,10 +15,11 @@ namespace teskaro {
 
 using namespace Qt::StringLiterals;
 
-ConsoleSession::ConsoleSession(DialogueEngine &engine, QIODevice &transcript, QIODevice &messages)
+ConsoleSession::ConsoleSession(DialogueEngine &engine, QIODevice &transcript, QIODevice &messages,
+                               FilterRunner &dot)
     : m_engine(engine)
     , m_transcript(transcript)
-    , m_commands(engine, messages)
+    , m_commands(engine, messages, dot)
 {
     m_transcriptFeed =
         QObject::connect(&engine.session(), &Session::textAdded, &engine.session(),

@@ -12,6 +12,7 @@ class QIODevice;
 namespace teskaro {
 
 class DialogueEngine;
+class FilterRunner;
 class LineInput;
 
 // A conversation at a terminal: each line is typed into the input line and
@@ -21,7 +22,8 @@ class LineInput;
 class ConsoleSession
 {
 public:
-    ConsoleSession(DialogueEngine &engine, QIODevice &transcript, QIODevice &messages);
+    ConsoleSession(DialogueEngine &engine, QIODevice &transcript, QIODevice &messages,
+                   FilterRunner &dot);
     ~ConsoleSession();
     Q_DISABLE_COPY_MOVE(ConsoleSession)
 

@@ -7,6 +7,7 @@
 #include "editlineinput.h"
 #include "options.h"
 #include "platform/filesystem.h"
+#include "platform/filterrunner.h"
 #include "platform/processlauncher.h"
 #include "platform/processrunner.h"
 #include "platform/programexit.h"
@@ -53,12 +54,13 @@ int main(int argc, char *argv[])
     DetachedProcessLauncher launcher;
     ImmediateExit exit;
     ChildProcessRunner runner;
-    const Platform platform{files, launcher, runner, messages, exit};
+    ChildFilterRunner filters;
+    const Platform platform{files, launcher, runner, filters, messages, exit};
     EspeakSpeech speech;
     SeededRandom random = options.seed ? SeededRandom(*options.seed) : SeededRandom();
 
     DialogueEngine engine(platform, speech, random);
-    ConsoleSession session(engine, transcript, messagesOut);
+    ConsoleSession session(engine, transcript, messagesOut, filters);
     engine.start();
     session.flush();
 

@@ -176,22 +176,40 @@ QString Deduction::textOf(const Chain &chain) const
 
 // Adds the chain's text once, if the chain holds; false once the lines are
 // all there are to write.
-bool Deduction::write(const Chain &chain, QStringList &lines) const
+bool Deduction::write(const Chain &chain, QList<Found> &lines) const
 {
     if (holds(chain)) {
         const QString text = textOf(chain);
-        if (!lines.contains(text))
-            lines += text;
+        if (std::none_of(lines.cbegin(), lines.cend(),
+                         [&text](const Found &line) { return line.text == text; }))
+            lines += {text, m_links[chain.first()].row, m_links[chain.last()].row};
     }
     return lines.size() < mostLines;
 }
+
+namespace {
+
+QStringList textsOf(const QList<Deduction::Found> &lines)
+{
+    QStringList texts;
+    for (const Deduction::Found &line : lines)
+        texts += line.text;
+    return texts;
+}
+
+} // namespace
 
 // Links are numbered in table order: walking the rows in order and each
 // link's successors in order gives the chains in the order they are
 // written, so the walk stops at the tenth line.
 QStringList Deduction::chainsFrom(const QList<int> &rows) const
 {
-    QStringList lines;
+    return textsOf(chainEndsFrom(rows));
+}
+
+QList<Deduction::Found> Deduction::chainEndsFrom(const QList<int> &rows) const
+{
+    QList<Found> lines;
     // Of identical records the first stands for all: it is answered too,
     // and gives the same lines, first.
     QSet<QPair<QStringView, QStringView>> records;
@@ -236,7 +254,7 @@ QStringList Deduction::chainsThrough(int row) const
         for (int bb : previous(b))
             seconds[bb] += b;
     }
-    QStringList lines;
+    QList<Found> lines;
     for (auto first = seconds.begin(); first != seconds.end(); ++first) {
         QList<int> followers = first.value();
         std::sort(followers.begin(), followers.end());
@@ -245,7 +263,7 @@ QStringList Deduction::chainsThrough(int row) const
             const bool fromLink = first.key() == link;
             const bool toLink = second == link;
             if ((fromLink || toLink) && !write({first.key(), second}, lines))
-                return lines;
+                return textsOf(lines);
             // What may come third: after the link, or the link itself.
             QList<int> thirds;
             if (fromLink)
@@ -258,11 +276,11 @@ QStringList Deduction::chainsThrough(int row) const
             thirds.erase(std::unique(thirds.begin(), thirds.end()), thirds.end());
             for (int third : thirds) {
                 if (!write({first.key(), second, third}, lines))
-                    return lines;
+                    return textsOf(lines);
             }
         }
     }
-    return lines;
+    return textsOf(lines);
 }
 
 } // namespace teskaro

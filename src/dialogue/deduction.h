@@ -33,10 +33,19 @@ class Deduction
 public:
     static constexpr int mostLines = 10;
 
+    // A chain's text, with the rows of its first and last links.
+    struct Found
+    {
+        QString text;
+        int firstRow = -1;
+        int lastRow = -1;
+    };
+
     explicit Deduction(const KnowledgeTable &table);
 
     // Chains whose first link is one of the rows, given in table order.
     QStringList chainsFrom(const QList<int> &rows) const;
+    QList<Found> chainEndsFrom(const QList<int> &rows) const;
     // Chains that have the row among their links.
     QStringList chainsThrough(int row) const;
 
@@ -65,7 +74,7 @@ private:
     int linkOfRow(int row) const;
     bool holds(const Chain &chain) const;
     QString textOf(const Chain &chain) const;
-    bool write(const Chain &chain, QStringList &lines) const;
+    bool write(const Chain &chain, QList<Found> &lines) const;
 
     mutable QList<Link> m_links;
     mutable QStringList m_foldedTargets; // of the targets that fold

@@ -44,7 +44,7 @@ QString helpPagePlainText(HelpPage page)
                                                  QRegularExpression::MultilineOption);
     static const QRegularExpression tableRow(u"^\\| (.*) \\|$"_s,
                                              QRegularExpression::MultilineOption);
-    static const QRegularExpression link(u"\\[([^\\]]*)\\]\\([^)]*\\)"_s);
+    static const QRegularExpression link(u"!?\\[([^\\]]*)\\]\\([^)]*\\)"_s);
     static const QRegularExpression heading(u"^#+ "_s, QRegularExpression::MultilineOption);
     text.remove(separatorRow);
     text.replace(tableRow, u"  \\1"_s);

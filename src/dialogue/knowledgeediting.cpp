@@ -64,31 +64,7 @@ KnowledgeListing listStatements(const QString &fileName)
         !QFileInfo(fileName).isWritable())
         listing.readOnly = u"no tiene permiso para modificar el archivo"_s;
 
-    // Each record waits for its mirror image further on; the first one
-    // waiting takes it.
-    QHash<QPair<QString, QString>, QList<int>> waiting;
-    QList<int> mirrorOf(listing.records.size(), -1);
-    for (int row = 0; row < listing.records.size(); ++row) {
-        const KnowledgeRecord &record = listing.records[row];
-        const auto mirrors = waiting.find({record.statement, record.topic});
-        if (mirrors != waiting.end() && !mirrors->isEmpty()) {
-            mirrorOf[mirrors->takeFirst()] = row;
-            mirrorOf[row] = -2; // taken
-        } else {
-            waiting[{record.topic, record.statement}] += row;
-        }
-    }
-    for (int row = 0; row < listing.records.size(); ++row) {
-        if (mirrorOf[row] == -2)
-            continue;
-        KnowledgeStatement statement{row, mirrorOf[row], listing.records[row]};
-        if (statement.mirrorRow >= 0 && !startsWithCopula(trimBlanks(statement.shown.statement)) &&
-            startsWithCopula(trimBlanks(listing.records[statement.mirrorRow].statement))) {
-            std::swap(statement.shownRow, statement.mirrorRow);
-            statement.shown = listing.records[statement.shownRow];
-        }
-        listing.statements += statement;
-    }
+    listing.statements = pairStatements(listing.records);
     return listing;
 }
 

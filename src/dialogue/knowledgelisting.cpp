@@ -4,6 +4,9 @@
 #include "knowledgelisting.h"
 
 #include "knowledge/recordformat.h"
+#include "textrules.h"
+
+#include <QHash>
 
 namespace teskaro {
 
@@ -23,6 +26,37 @@ QString searchable(QStringView text)
 }
 
 } // namespace
+
+QList<KnowledgeStatement> pairStatements(const QList<KnowledgeRecord> &records)
+{
+    // Each record waits for its mirror image further on; the first one
+    // waiting takes it.
+    QHash<QPair<QString, QString>, QList<int>> waiting;
+    QList<int> mirrorOf(records.size(), -1);
+    for (int row = 0; row < records.size(); ++row) {
+        const KnowledgeRecord &record = records[row];
+        const auto mirrors = waiting.find({record.statement, record.topic});
+        if (mirrors != waiting.end() && !mirrors->isEmpty()) {
+            mirrorOf[mirrors->takeFirst()] = row;
+            mirrorOf[row] = -2; // taken
+        } else {
+            waiting[{record.topic, record.statement}] += row;
+        }
+    }
+    QList<KnowledgeStatement> statements;
+    for (int row = 0; row < records.size(); ++row) {
+        if (mirrorOf[row] == -2)
+            continue;
+        KnowledgeStatement statement{row, mirrorOf[row], records[row]};
+        if (statement.mirrorRow >= 0 && !startsWithCopula(trimBlanks(statement.shown.statement)) &&
+            startsWithCopula(trimBlanks(records[statement.mirrorRow].statement))) {
+            std::swap(statement.shownRow, statement.mirrorRow);
+            statement.shown = records[statement.shownRow];
+        }
+        statements += statement;
+    }
+    return statements;
+}
 
 bool statementMatches(const KnowledgeStatement &statement, const QString &text)
 {

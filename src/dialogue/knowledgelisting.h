@@ -31,6 +31,10 @@ struct KnowledgeListing
     QString setAside; // what to tell when an interrupted append's tail was set aside
 };
 
+// The records' statements, in file order: each record with its mirror image
+// further on, if any, shown by the record that reads as a statement.
+QList<KnowledgeStatement> pairStatements(const QList<KnowledgeRecord> &records);
+
 // Whether the statement's topic or rest holds the text, ignoring case and
 // accents, Ñ as N.
 bool statementMatches(const KnowledgeStatement &statement, const QString &text);

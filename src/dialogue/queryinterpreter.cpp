@@ -35,6 +35,22 @@ constexpr std::array<const char16_t *, 4> pluralArticles = {u"LOS ", u" LAS ", u
 
 constexpr std::array<PronounPair, 2> pronounPairs = {{{u" TU ", u" MI "}, {u" TE ", u" ME "}}};
 
+// A plural subject with its article is searched for without its final "S",
+// so that the singular is found too. Says whether it was cut.
+bool stripPlural(QString &subject)
+{
+    if (!subject.endsWith(u'S'))
+        return false;
+    const QString foldedSubject = folded(subject);
+    const bool hasPluralArticle =
+        std::any_of(pluralArticles.begin(), pluralArticles.end(), [&](const char16_t *article) {
+            return foldedSubject.contains(QStringView(article));
+        });
+    if (hasPluralArticle)
+        subject.chop(1);
+    return hasPluralArticle;
+}
+
 } // namespace
 
 QueryReading readQuery(const QString &inputLine, bool invertPronouns)
@@ -79,21 +95,16 @@ QueryReading readQuery(const QString &inputLine, bool invertPronouns)
     if (invertPronouns)
         swapPronouns(reading.querySubject, pronounPairs);
 
-    // A plural subject with its article is searched for without its final
-    // "S", so that the singular is found too.
-    if (reading.querySubject.endsWith(u'S')) {
-        const QString foldedSubject = folded(reading.querySubject);
-        const bool hasPluralArticle =
-            std::any_of(pluralArticles.begin(), pluralArticles.end(), [&](const char16_t *article) {
-                return foldedSubject.contains(QStringView(article));
-            });
-        if (hasPluralArticle) {
-            reading.querySubject.chop(1);
-            reading.pluralStripped = true;
-        }
-    }
+    reading.pluralStripped = stripPlural(reading.querySubject);
     reading.kind = QueryReading::Kind::Question;
     return reading;
+}
+
+QString searchedSubject(QStringView typed)
+{
+    QString subject = u' ' + trimBlanks(upperCase(typed)).toString();
+    stripPlural(subject);
+    return folded(subject);
 }
 
 QString subjectAsAsked(const QueryReading &reading)

@@ -29,6 +29,11 @@ struct QueryReading
 
 QueryReading readQuery(const QString &inputLine, bool invertPronouns);
 
+// A subject typed on its own, as a question about it searches for it: in
+// capitals, after a blank, without its final "S" after a plural article;
+// folded.
+QString searchedSubject(QStringView typed);
+
 // The subject as the reply names it: with its "S" back when it was cut.
 QString subjectAsAsked(const QueryReading &reading);
 

@@ -17,7 +17,11 @@ QString reloadTable(Session &session)
     const QString file = session.knowledgeFile();
     const LoadOutcome outcome = loadKnowledgeTable(file, table);
     session.showCount(table.recordCount());
+    return loadNote(file, outcome);
+}
 
+QString loadNote(const QString &file, const LoadOutcome &outcome)
+{
     const QString capacity = QString::number(KnowledgeTable::capacity);
     switch (outcome.status) {
     case LoadOutcome::Status::Loaded:

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "knowledge/knowledgeloader.h"
+
 #include <QString>
 
 namespace teskaro {
@@ -14,5 +16,7 @@ class Session;
 // without its line end: empty when the whole file was read or when there is
 // no file (an empty knowledge base, which the first statement creates).
 QString reloadTable(Session &session);
+// What the user must be told of a file loaded with that outcome, the same way.
+QString loadNote(const QString &file, const LoadOutcome &outcome);
 
 } // namespace teskaro

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "filesystem.h"
+#include "filterrunner.h"
 #include "messageboxes.h"
 #include "processlauncher.h"
 #include "processrunner.h"
@@ -11,13 +12,14 @@
 
 namespace teskaro {
 
-// The operating-system services the dialogue engine uses, gathered so that a
-// front end or a test hands them over in one piece.
+// The operating-system services the dialogue engine and the front ends use,
+// gathered so that a front end or a test hands them over in one piece.
 struct Platform
 {
     FileSystem &files;
     ProcessLauncher &processes;
     ProcessRunner &runner;
+    FilterRunner &filters; // the knowledge map's dot
     MessageBoxes &messages;
     ProgramExit &exit;
 };

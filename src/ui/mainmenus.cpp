@@ -76,6 +76,7 @@ MainMenus createMainMenus(QMenuBar *bar)
         addMarkedItem(maintenance, u"logicRules"_s, u"Aplicar reglas lógicas"_s, false);
     menus.editKnowledge =
         addItem(maintenance, u"editKnowledge"_s, u"Editar base de conocimientos"_s);
+    menus.knowledgeMap = addItem(maintenance, u"knowledgeMap"_s, u"Mapa de conocimientos"_s);
 
     QMenu *help = addMenu(bar, u"helpMenu"_s, u"A&yuda"_s);
     menus.expertSystems = addItem(help, u"expertSystems"_s, u"Los Sistemas Expertos"_s);

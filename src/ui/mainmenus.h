@@ -26,6 +26,7 @@ struct MainMenus
     QAction *sortFile = nullptr;
     QAction *removeRepeated = nullptr;
     QAction *editKnowledge = nullptr;
+    QAction *knowledgeMap = nullptr;
     QAction *expertSystems = nullptr;
     QAction *howItWorks = nullptr; // also F1
     QAction *applications = nullptr;

@@ -11,6 +11,7 @@
 #include "helpwindow.h"
 #include "inputline.h"
 #include "knowledgeeditor.h"
+#include "knowledgemapwindow.h"
 #include "modekeys.h"
 #include "modelook.h"
 #include "opendialog.h"
@@ -145,6 +146,7 @@ void MainWindow::connectMenus()
     connect(m_menus.removeRepeated, &QAction::triggered, this,
             [this] { m_engine.removeRepeatedRecords(); });
     connect(m_menus.editKnowledge, &QAction::triggered, this, &MainWindow::editKnowledge);
+    connect(m_menus.knowledgeMap, &QAction::triggered, this, &MainWindow::showKnowledgeMap);
     connect(m_menus.about, &QAction::triggered, this, &MainWindow::showAboutBox);
     const auto helpItem = [this](QAction *item, HelpPage page) {
         connect(item, &QAction::triggered, this, [this, page] { showHelp(page); });
@@ -260,6 +262,21 @@ void MainWindow::editKnowledge()
     m_editor->show();
     m_editor->raise();
     m_editor->activateWindow();
+}
+
+// One map, of the file in use.
+void MainWindow::showKnowledgeMap()
+{
+    if (m_map && m_map->fileName() != m_engine.session().knowledgeFile()) {
+        m_map->close();
+        m_map.clear();
+    }
+    if (!m_map)
+        m_map = new KnowledgeMapWindow(m_engine.session(), m_platform.filters, m_platform.messages,
+                                       this);
+    m_map->show();
+    m_map->raise();
+    m_map->activateWindow();
 }
 
 // One help window, not modal: asked for again, it comes to the front at the

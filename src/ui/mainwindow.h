@@ -18,6 +18,7 @@ class Announcer;
 class ConversationPanel;
 class HelpWindow;
 class KnowledgeEditor;
+class KnowledgeMapWindow;
 class DialogueEngine;
 class OpenDialog;
 class SidePanel;
@@ -47,6 +48,7 @@ private:
     void chooseKnowledgeFile();
     void saveKnowledgeFileAs();
     void editKnowledge();
+    void showKnowledgeMap();
     void showHelp(HelpPage page);
     void showAboutBox();
 
@@ -59,6 +61,7 @@ private:
     QPointer<OpenDialog> m_openDialog;
     QPointer<HelpWindow> m_helpWindow;
     QPointer<KnowledgeEditor> m_editor;
+    QPointer<KnowledgeMapWindow> m_map;
     QIcon m_learningIcon;
     QIcon m_consultationIcon;
 };

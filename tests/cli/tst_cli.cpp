@@ -36,6 +36,7 @@ private Q_SLOTS:
     void understandsSpanishAsWritten();
     void editsStatementsByNumber();
     void opensAndSavesNamesWithBlanks();
+    void drawsTheKnowledgeMap();
     void runsAsAProgram_data();
     void runsAsAProgram();
     void keepsEveryAcknowledgedStatementThroughKills();
@@ -70,9 +71,9 @@ struct CliRig : Fakes
     QBuffer messagesOut;
     bool opened = transcript.open(QIODevice::WriteOnly) && messagesOut.open(QIODevice::WriteOnly);
     ConsoleMessageBoxes boxes{messagesOut};
-    Platform cliPlatform{files, launcher, launcher, boxes, exit};
+    Platform cliPlatform{files, launcher, launcher, launcher, boxes, exit};
     DialogueEngine engine{cliPlatform, speech, random};
-    ConsoleSession console{engine, transcript, messagesOut};
+    ConsoleSession console{engine, transcript, messagesOut, launcher};
 };
 
 } // namespace
@@ -231,6 +232,17 @@ void TestCli::opensAndSavesNamesWithBlanks()
     QVERIFY(fileHolds(u"otra copia.alm"_s, sunRecords));
     QCOMPARE(rig.err(), u"Base de conocimiento : "_s + other +
                             u" | Aprendizaje directo:?? | Modo: Aprendizaje\n"_s);
+}
+
+void TestCli::drawsTheKnowledgeMap()
+{
+    CliRig rig(sunRecords + "\" EL GATO \",\" EST\xc1 EN LA CASA \"\r\n");
+    rig.run("/mapa GATO mapa.svg\n/mapa mapa\n");
+    QCOMPARE(rig.err(), u"$ Mapa de conocimientos guardado en mapa.svg: 2 cosas, 1 afirmación\n"
+                        u"Falta el archivo .svg: /mapa [TEXTO] ARCHIVO.svg\n"_s);
+    const QString svg = QString::fromUtf8(rig.folder.read(u"mapa.svg"_s));
+    for (const QString &text : {u"<svg"_s, u">EL GATO<"_s, u">ESTÁ EN<"_s, u">LA CASA<"_s})
+        QVERIFY2(svg.contains(text), qPrintable(text));
 }
 
 // The program itself: its command line, a session replayed from a seed, and

@@ -49,8 +49,9 @@ struct Fakes
         QList<float> values{0.0f};
     };
 
-    // Commands run end as `end` says, from the event loop.
-    struct Launcher final : ProcessLauncher, ProcessRunner
+    // Commands run end as `end` says, from the event loop; filters (dot) are
+    // the real ones unless missing.
+    struct Launcher final : ProcessLauncher, ProcessRunner, FilterRunner
     {
         explicit Launcher(QStringList &log)
             : m_log(log)
@@ -71,6 +72,19 @@ struct Fakes
             return true;
         }
 
+        void run(const QString &program, const QStringList &arguments, const QByteArray &input,
+                 std::chrono::milliseconds limit, const QObject *receiver,
+                 std::function<void(const FilterEnd &)> ended) override
+        {
+            if (start(program, arguments, {}))
+                filters.run(program, arguments, input, limit, receiver, std::move(ended));
+            else
+                QTimer::singleShot(0, receiver, [ended] {
+                    ended({FilterEnd::Status::Missing, {}, {}});
+                });
+        }
+
+        ChildFilterRunner filters;
         QStringList missing; // programs that cannot be found
         ProcessEnd end{false, 0, "4 registros leídos, 2 repetidos eliminados\n", {}};
         QStringList &m_log;
@@ -108,7 +122,7 @@ struct Fakes
     Launcher launcher{log};
     Messages messages;
     Exit exit;
-    Platform platform{files, launcher, launcher, messages, exit};
+    Platform platform{files, launcher, launcher, launcher, messages, exit};
 };
 
 } // namespace teskaro::testing

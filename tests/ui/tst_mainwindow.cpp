@@ -5,10 +5,13 @@
 #include "support/windowrig.h"
 #include "ui/aboutbox.h"
 #include "ui/folderbrowser.h"
+#include "ui/knowledgemapwindow.h"
+#include "ui/mapcanvas.h"
 #include "ui/opendialog.h"
 #include "ui/qttranslation.h"
 #include "ui/savedialog.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -17,6 +20,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QtGui/private/qguiapplication_p.h>
@@ -48,6 +52,7 @@ private Q_SLOTS:
     void editsFromTheKeyboard();
     void everyWindowNamesItsControls();
     void announcesWhatTeskaroSaysOncePerAction();
+    void drawsTheKnowledgeMap();
 };
 
 void TestMainWindow::filtersTypedKeys_data()
@@ -461,6 +466,41 @@ void TestMainWindow::announcesWhatTeskaroSaysOncePerAction()
         QCoreApplication::sendPostedEvents();
         QCOMPARE(announced, QStringList{told});
     }
+}
+
+// The map of the sample base, whole, searched, centred from the keyboard
+// (Right twice from the subject's thing, to MADRID and on), saved as SVG.
+void TestMainWindow::drawsTheKnowledgeMap()
+{
+    WindowRig rig;
+    QFile sample(qEnvironmentVariable("TESKARO_SOURCE_DIR") + u"/data/default.alm"_s);
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    rig.folder.write(u"default.alm"_s, sample.readAll());
+    rig.child<QAction>(u"knowledgeMap"_s)->trigger();
+    auto *map = rig.child<KnowledgeMapWindow>(u"knowledgeMap"_s);
+    QCOMPARE(map->windowTitle(), u"Mapa de conocimientos — default.alm"_s);
+    QApplication::setActiveWindow(map);
+    auto *counts = rig.child<QLabel>(u"mapCounts"_s);
+    QTRY_COMPARE(counts->text(), u"142 cosas, 79 afirmaciones"_s);
+    rig.child<QLineEdit>(u"mapSearch"_s)->setText(u"PRADO"_s);
+    QTRY_COMPARE(counts->text(), u"5 cosas, 4 afirmaciones"_s);
+    auto *canvas = rig.child<MapCanvas>(u"mapCanvas"_s);
+    canvas->setFocus();
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Return})
+        QTest::keyClick(canvas, key);
+    QTRY_COMPARE(counts->text(), u"4 cosas, 3 afirmaciones"_s);
+    QCOMPARE(canvas->items().size(), 4);
+    const QString spoken =
+        QAccessible::queryAccessibleInterface(canvas)->focusChild()->text(QAccessible::Name);
+    QVERIFY2(spoken.contains(u": MADRID ES"_s), qPrintable(spoken));
+    QVERIFY(map->saveImage(u"mapa.svg"_s));
+    const QString svg = QString::fromUtf8(rig.folder.read(u"mapa.svg"_s));
+    for (const QString &name :
+         {u"MADRID"_s, u"EL MUSEO DEL PRADO"_s, u"ESTA EN"_s, spoken.section(u':', 0, 0)})
+        QVERIFY2(svg.contains(u'>' + name + u'<'), qPrintable(name));
+    rig.launcher.missing = {u"dot"_s};
+    rig.child<QSpinBox>(u"mapDepth"_s)->setValue(3);
+    QTRY_VERIFY(counts->text().startsWith(u"No se encuentra el programa dot de Graphviz"_s));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -412,26 +412,29 @@ void walkAccessible(QAccessibleInterface *object, QStringList &focusableNames)
 void TestMainWindow::everyWindowNamesItsControls()
 {
     WindowRig rig;
-    for (const QString &item : {u"openFile"_s, u"editKnowledge"_s, u"howItWorks"_s})
+    for (const QString &item :
+         {u"openFile"_s, u"editKnowledge"_s, u"howItWorks"_s, u"knowledgeMap"_s})
         rig.child<QAction>(item)->trigger();
     SaveDialog save(rig.platform, &rig.window);
     AboutBox about(rig.platform, &rig.window);
     QStringList names;
-    for (QWidget *window :
-         QWidgetList{&rig.window, rig.child(u"openDialog"_s), &save, &about,
-                     rig.child(u"helpWindow"_s), rig.child(u"knowledgeEditor"_s)}) {
+    for (QWidget *window : QWidgetList{&rig.window, rig.child(u"openDialog"_s), &save, &about,
+                                       rig.child(u"helpWindow"_s), rig.child(u"knowledgeEditor"_s),
+                                       rig.child(u"knowledgeMap"_s)}) {
         QAccessibleInterface *object = QAccessible::queryAccessibleInterface(window);
         QVERIFY2(object->role() != QAccessible::Client, qPrintable(window->objectName()));
         walkAccessible(object, names);
     }
     names.removeDuplicates();
     names.sort();
-    QStringList expected = u"Frase, modo aprendizaje|Conversación|Alimentar|Consultar|Aprendizaje|"
-                           u"Consulta|Síntesis de Voz|Base de conocimiento|Unidad:|Unidades|"
-                           u"Carpetas|Archivos|Abrir|Cancelar|Nombre Archivo:|Guardar|Buscar|"
-                           u"Afirmaciones|Olvidar|Deshacer|Rehacer|Contenido|Página de ayuda|"
-                           u"Aceptar|Información..."_s.split(u'|')
-                           << authorAddress();
+    QStringList expected =
+        u"Frase, modo aprendizaje|Conversación|Alimentar|Consultar|Aprendizaje|"
+        u"Consulta|Síntesis de Voz|Base de conocimiento|Unidad:|Unidades|"
+        u"Carpetas|Archivos|Abrir|Cancelar|Nombre Archivo:|Guardar|Buscar|"
+        u"Afirmaciones|Olvidar|Deshacer|Rehacer|Contenido|Página de ayuda|"
+        u"Aceptar|Información...|Tema:|Profundidad:|Cosas y afirmaciones del mapa|"
+        u"Lo señalado en el mapa|Guardar imagen del mapa"_s.split(u'|')
+        << authorAddress();
     expected.sort();
     QCOMPARE(names, expected);
     const auto named = [&rig](const char *name) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "accessibility.h"
+#include "mapaccessibility.h"
 
 #include <QAccessibleWidget>
 #include <QDialog>
@@ -174,6 +175,7 @@ void installAccessibleInterfaces()
 {
     static const bool installed = [] {
         QAccessible::installFactory(createInterface);
+        QAccessible::installFactory(createMapInterface);
         return true;
     }();
     Q_UNUSED(installed);

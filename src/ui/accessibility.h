@@ -30,10 +30,10 @@ protected:
     void doSetSource(const QUrl &url, QTextDocument::ResourceType type) override;
 };
 
-// Has Qt describe the two classes above to screen readers as they say, and
-// the program's own windows that are neither dialogs nor main windows as
-// windows rather than as anonymous panes. Once is enough; the first call
-// installs it.
+// Has Qt describe the two classes above to screen readers as they say, the
+// knowledge map thing by thing, and the program's own windows that are
+// neither dialogs nor main windows as windows rather than as anonymous panes. Once is enough; the
+// first call installs it.
 void installAccessibleInterfaces();
 
 } // namespace teskaro

@@ -6,7 +6,6 @@
 #include "dialogue/session.h"
 #include "map/dotgraph.h"
 #include "map/dotprogram.h"
-#include "mapaccessibility.h"
 #include "mapcanvas.h"
 #include "platform/messageboxes.h"
 
@@ -39,7 +38,6 @@ KnowledgeMapWindow::KnowledgeMapWindow(const Session &session, FilterRunner &dot
     , m_detail(new QLabel(this))
     , m_watcher(new QFileSystemWatcher(this))
 {
-    installMapAccessibility();
     setObjectName(u"knowledgeMap"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Mapa de conocimientos — "_s + m_fileName);

@@ -100,24 +100,15 @@ private:
     MapCanvas *canvas() const { return static_cast<MapCanvas *>(object()); }
 };
 
-QAccessibleInterface *mapAccessible(const QString &, QObject *object)
+} // namespace
+
+QAccessibleInterface *createMapInterface(const QString &, QObject *object)
 {
     if (auto *canvas = qobject_cast<MapCanvas *>(object))
         return new MapCanvasAccessible(canvas);
     if (auto *item = qobject_cast<MapItem *>(object))
         return new MapItemAccessible(item);
     return nullptr;
-}
-
-} // namespace
-
-void installMapAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(mapAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }
 
 } // namespace teskaro

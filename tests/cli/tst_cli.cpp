@@ -33,6 +33,7 @@ private Q_SLOTS:
     void answersCommands_data();
     void answersCommands();
     void deducesWithRulesAndLogicOn();
+    void setsOptionsSilently();
     void understandsSpanishAsWritten();
     void editsStatementsByNumber();
     void opensAndSavesNamesWithBlanks();
@@ -117,9 +118,6 @@ void TestCli::answersCommands_data()
            u"/ayuda funcionamiento, /ayuda aplicaciones\nLos Sistemas Expertos\n\nVolver a "
            u"Funcionamiento de Teskaro"_s
         << sunRecords;
-    QTest::addRow("options say nothing")
-        << QByteArray("/voz femenina\n/voz MASCULINA\n/sintesis sí\n/sintesis no\n") << QString()
-        << sunRecords;
     QTest::addRow("repetido's end told before the next line")
         << QByteArray("/redundancias\n/estado\n")
         << u"$ Eliminados 2 registros repetidos de default.alm\n"_s + state << sunRecords;
@@ -177,6 +175,17 @@ void TestCli::deducesWithRulesAndLogicOn()
 
 // Typed as Spanish is written, in lower case, with accents and question
 // marks: learned and stored as written, found with or without accents.
+// Each option reaches the engine, in order, and says nothing.
+void TestCli::setsOptionsSilently()
+{
+    CliRig rig;
+    rig.run("/sintesis sí\n/voz MASCULINA\n/voz femenina\n/reglas si\n/reglas no\n");
+    QCOMPARE(rig.log.filter(u"voice:"_s), // the first at start-up
+             (QStringList{u"voice:male"_s, u"voice:male"_s, u"voice:female"_s}));
+    QVERIFY(rig.engine.session().speechEnabled() && !rig.engine.session().logicRulesApplied());
+    QCOMPARE(rig.err(), QString());
+}
+
 void TestCli::understandsSpanishAsWritten()
 {
     const QByteArray alhambra = "\" LA ALHAMBRA \",\" ESTA EN GRANADA \"\r\n"

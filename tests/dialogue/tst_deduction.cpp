@@ -8,10 +8,13 @@
 // that extend it, each text once, ten at most.
 
 #include "dialogue/deduction.h"
+#include "dialogue/naming.h"
 #include "dialogue/queryinterpreter.h"
 #include "knowledge/accents.h"
 #include "knowledge/knowledgetable.h"
+#include "knowledge/knowledgewriter.h"
 #include "knowledge/recordformat.h"
+#include "knowledge/windows1252.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -24,6 +27,8 @@ class TestDeduction : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void namesTheSameThing_data();
+    void namesTheSameThing();
     void writesWhatTheRuleWrites_data();
     void writesWhatTheRuleWrites();
 };
@@ -86,6 +91,46 @@ QStringList byTheRule(const KnowledgeTable &table, const QList<int> &firsts, int
 
 } // namespace
 
+// Two phrases, folded, and whether they name the same thing. Those that do
+// must share their keys, from text and from bytes alike, or the index that
+// finds them would miss them.
+void TestDeduction::namesTheSameThing_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("itself") << u"EL GATO"_s << u"EL GATO"_s << true;
+    QTest::newRow("S plural, other article") << u"LAS CASAS"_s << u"UNA CASA"_s << true;
+    QTest::newRow("ES plural") << u"LOS PAISES"_s << u"EL PAIS"_s << true;
+    QTest::newRow("Z made CES") << u"LAS LUCES"_s << u"LA LUZ"_s << true;
+    QTest::newRow("articles of three and four")
+        << u"UNOS ARBOLES ALTOS"_s << u"LOS ARBOL ALTO"_s << true;
+    QTest::newRow("no article left out twice") << u"LA LA CASA"_s << u"CASA"_s << false;
+    QTest::newRow("five letters are no article") << u"UNOSA CASA"_s << u"CASA"_s << false;
+    QTest::newRow("a word of one letter") << u"A"_s << u"B"_s << false;
+    QTest::newRow("blanks apart") << u"  EL   GATO "_s << u"GATO"_s << true;
+    QTest::newRow("one word more") << u"EL GATO NEGRO"_s << u"EL GATO"_s << false;
+    QTest::newRow("other word") << u"EL GATO"_s << u"EL PERRO"_s << false;
+    QTest::newRow("a plural of another word") << u"LOS GATOSES"_s << u"EL GATO"_s << false;
+    QTest::newRow("nothing names nothing") << u"  "_s << u""_s << false;
+}
+
+void TestDeduction::namesTheSameThing()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(bool, same);
+    QCOMPARE(nameSameThing(first, second), same);
+    QCOMPARE(nameSameThing(second, first), same);
+    const auto keys = [](const QString &phrase) {
+        return std::tuple{keyOf(phrase), keyOfBytes(encodeWindows1252(phrase)), shelfOf(phrase)};
+    };
+    QVERIFY(!same || keys(first) == keys(second));
+    QCOMPARE(keyOf(first) == 0, trimBlanks(first).isEmpty());
+    // The last word counts too: a key is worth looking up only if it is narrow.
+    QVERIFY(keyOf(u"EL GATO NEGRO"_s) != keyOf(u"EL GATO BLANCO"_s));
+}
+
 // Statements "TOPIC|STATEMENT" (each learned with its mirror), a question's
 // subject, or with "learned" the chains through the last statement.
 void TestDeduction::writesWhatTheRuleWrites_data()
@@ -119,6 +164,10 @@ void TestDeduction::writesWhatTheRuleWrites_data()
     QTest::newRow("a repeated cycle, blanks apart") << cycle << u"GATO"_s;
     QTest::newRow("a repeated cycle, learned") << cycle << u"learned"_s;
     QTest::newRow("accents") << accents << u"LIBRO"_s;
+    QTest::newRow("a chain learned at its end")
+        << QStringList{u"EL LIBRO|ESTA EN LA MESA"_s, u"LA MESA|ESTA EN EL SALON"_s,
+                       u"EL SALON|ESTA EN LA CASA"_s}
+        << u"learned"_s;
     QTest::newRow("accents, learned") << (QStringList{accents.last()} + accents) << u"learned"_s;
 }
 
@@ -136,7 +185,19 @@ void TestDeduction::writesWhatTheRuleWrites()
     const Deduction deduction(table);
     if (subject == u"learned"_s) {
         const int row = table.recordCount() - 2;
-        QCOMPARE(deduction.chainsThrough(row), byTheRule(table, {}, row));
+        const QStringList lines = byTheRule(table, {}, row);
+        QCOMPARE(deduction.chainsThrough(row), lines);
+        // And from the file's bytes, as learning reads them.
+        QByteArray before;
+        for (int r = 0; r < row; ++r)
+            before += formatRecordLine(table.record(r));
+        RecordReader reader(before);
+        QList<RecordFields> fields;
+        RecordFields field;
+        while (reader.next(field.topic, field.statement) == RecordReader::Result::Record)
+            fields += field;
+        QCOMPARE(chainsThroughLearned(before, fields, {table.record(row), table.record(row + 1)}),
+                 lines);
         return;
     }
     const SubjectSearch search(folded(u' ' + subject));

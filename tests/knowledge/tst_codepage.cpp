@@ -3,12 +3,13 @@
 
 // The Windows-1252 code page both ways, byte by byte, checked against the
 // code page's chart; folding accents, checked against its own list, and as
-// a table folds what it reads; and the subject search of a question against
-// QStringView::indexOf.
+// a table folds what it reads; the subject search of a question against
+// QStringView::indexOf; and a torn tail's bytes as the user is shown them.
 
 #include "dialogue/queryinterpreter.h"
 #include "knowledge/accents.h"
 #include "knowledge/knowledgetable.h"
+#include "knowledge/knowledgewriter.h"
 #include "knowledge/windows1252.h"
 
 #include <QRandomGenerator>
@@ -29,6 +30,8 @@ private Q_SLOTS:
     void tablesFoldWhatTheyRead();
     void subjectSearchFindsWhatIndexOfFinds_data();
     void subjectSearchFindsWhatIndexOfFinds();
+    void showsATailItCouldNotKeep_data();
+    void showsATailItCouldNotKeep();
 };
 
 namespace {
@@ -174,6 +177,32 @@ void TestCodePage::subjectSearchFindsWhatIndexOfFinds()
                  qPrintable(u"«%1» in «%2»: %3, not %4"_s.arg(
                      subject, topic, QString::number(found), QString::number(expected))));
     }
+}
+
+// When a torn tail could not be kept in a side file, the "$" line shows it:
+// every control character written out, so nothing in it acts on a
+// terminal, and a long one cut after 200 characters.
+void TestCodePage::showsATailItCouldNotKeep_data()
+{
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("controls, backslash, C1") << QByteArray("\"A\\B\r\n\x1b[2J\x81\x80\xe9\x7f")
+                                             << u"\"A\\\\B\\r\\n\\x1b[2J\\x81€é\\x7f"_s;
+    QTest::newRow("200 characters whole") << QByteArray(200, 'x') << QString(200, u'x');
+    QTest::newRow("201 cut") << QByteArray(201, 'x')
+                             << QString(200, u'x') + u"… (201 bytes en total)"_s;
+}
+
+void TestCodePage::showsATailItCouldNotKeep()
+{
+    QFETCH(QByteArray, tail);
+    QFETCH(QString, shown);
+    const QString note =
+        setAsideNote(u"k.alm"_s, {u"k.alm.incompleto"_s, u"permiso denegado"_s, tail});
+    QCOMPARE(note, u"El final de k.alm no era un registro completo (una escritura "
+                   u"interrumpida); no se ha podido guardar aparte en k.alm.incompleto (permiso "
+                   u"denegado) y se ha quitado del archivo. Decía: «"_s +
+                       shown + u'»');
 }
 
 QTEST_GUILESS_MAIN(TestCodePage)

@@ -228,8 +228,8 @@ void TestTools::replaces()
     QVERIFY(::stat("k.alm", &info) == 0); // a killed rewrite left a copy, the name is the longest
     folder.write(u".tk-%1-left"_s.arg(info.st_ino), "");
     folder.write(QString(255, u'n'), "x");
-    const bool root = ::geteuid() == 0; // then the file's owner is kept: nobody
-    QVERIFY(!root || ::chown("k.alm", 65534, 65534) == 0);
+    const bool root = ::geteuid() == 0; // then the file's owner is kept: nobody, in our group
+    QVERIFY(!root || ::chown("k.alm", 65534, ::getegid()) == 0);
     QVERIFY(rewriteKnowledgeFile(u"to-k.alm"_s, [](const QByteArray &bytes) {
                 return std::optional(bytes.toUpper());
             }).ok);

@@ -234,6 +234,11 @@ void TestTools::replaces()
                 return std::optional(bytes.toUpper());
             }).ok);
     QVERIFY(!root || QFileInfo(u"k.alm"_s).ownerId() == 65534);
+    QVERIFY(!root || ::chown("k.alm", ::geteuid(), 65534) == 0); // and its group alone
+    QVERIFY(rewriteKnowledgeFile(u"k.alm"_s, [](const QByteArray &bytes) {
+                return std::optional(bytes.toUpper());
+            }).ok);
+    QVERIFY(!root || QFileInfo(u"k.alm"_s).groupId() == 65534);
     QVERIFY(fileHolds(u"k.alm"_s, "OLD\n") && old.readAll() == "old\n");
     const FileWriteOutcome refused =
         rewriteKnowledgeFile(u"k.alm"_s, [](const QByteArray &) { return std::nullopt; });
